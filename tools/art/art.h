@@ -1,0 +1,58 @@
+#pragma once
+// The whole picture set of a database: for species N the large picture (bitmap 100 + N,
+// 245 x 196) and the small one (bitmap 500 + N, 56 x 56), the two logos (bitmap 1000 Russian,
+// 1001 English, 105 x 38) and the program icon. Everything is a pure function of the
+// database bytes.
+
+#include <QImage>
+#include <QString>
+#include <map>
+#include <vector>
+
+#include "creature.h"
+#include "database.h"
+#include "traits.h"
+
+namespace zentaloger::art {
+
+inline constexpr int kLargeWidth = 245;
+inline constexpr int kLargeHeight = 196;
+inline constexpr int kSmallSize = 56;
+inline constexpr int kLogoWidth = 105;
+inline constexpr int kLogoHeight = 38;
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// Two large pictures differ at least this much in silhouette: pixels inside exactly one of
+// the two, as a share of the pixels inside either.
+inline constexpr double kMinSilhouetteDifference = 0.12;
+inline constexpr int kMaxVariants = 40;
+
+struct SpeciesArt {
+    SpeciesTraits traits;
+    BodyPlan plan = BodyPlan::Quadruped;
+    int variant = 0;  // how many times the design was perturbed to stay distinct
+    QImage large;
+    QImage small;
+};
+
+struct ArtSet {
+    std::vector<SpeciesArt> species;  // by species index
+    QImage logo[2];                   // 0 Russian, 1 English
+    std::map<int, QImage> icon;       // by size
+};
+
+double SilhouetteDifference(const Mask& a, const Mask& b);
+
+ArtSet GenerateArt(const Database& db);
+
+QImage Logo(int language);
+QImage Icon(int size);
+
+// Grid of all large (or small) pictures with their species numbers, for review.
+QImage ContactSheet(const ArtSet& art, bool small);
+
+// Writes every bitmap as DIR/<number>.bmp and the icon as DIR/icon-<size>.png.
+// Returns an empty string or what could not be written.
+QString WriteArt(const ArtSet& art, const QString& dir);
+
+}  // namespace zentaloger::art

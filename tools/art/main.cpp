@@ -1,0 +1,63 @@
+// zentaart: draws every picture of the viewer from a compiled database resource.
+//
+//   zentaart DATABASE OUT_DIR          bitmaps <number>.bmp and icon-<size>.png
+//   zentaart sheet DATABASE OUT_DIR    contact sheets sheet-large.png and sheet-small.png
+#include <QFile>
+#include <QImage>
+#include <cstdio>
+
+#include "art.h"
+#include "database.h"
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "zentaart: %s\n", qPrintable(message));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool sheet = argc == 4 && QByteArray(argv[1]) == "sheet";
+    if (argc != 3 && !sheet) {
+        std::fprintf(stderr,
+                     "usage: zentaart DATABASE OUT_DIR\n"
+                     "       zentaart sheet DATABASE OUT_DIR\n");
+        return 2;
+    }
+    const QString input = QString::fromLocal8Bit(argv[sheet ? 2 : 1]);
+    const QString out = QString::fromLocal8Bit(argv[sheet ? 3 : 2]);
+    QFile file(input);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Fail(
+            QStringLiteral("cannot read the database %1: %2").arg(input, file.errorString()));
+    }
+    std::unique_ptr<zentaloger::Database> db;
+    try {
+        db = zentaloger::LoadDatabase(file.readAll());
+    } catch (const std::exception& e) {
+        return Fail(QStringLiteral("%1: %2").arg(input, QString::fromUtf8(e.what())));
+    }
+    const zentaloger::art::ArtSet art = zentaloger::art::GenerateArt(*db);
+    if (sheet) {
+        for (bool small : {false, true}) {
+            const QString path = out + (small ? QStringLiteral("/sheet-small.png")
+                                              : QStringLiteral("/sheet-large.png"));
+            if (!zentaloger::art::ContactSheet(art, small).save(path, "PNG")) {
+                return Fail(QStringLiteral("cannot write %1").arg(path));
+            }
+        }
+        int perturbed = 0;
+        for (const auto& s : art.species) {
+            perturbed += s.variant > 0 ? 1 : 0;
+        }
+        std::printf("%d species, %d perturbed to stay distinct\n",
+                    static_cast<int>(art.species.size()), perturbed);
+        return 0;
+    }
+    if (const QString error = zentaloger::art::WriteArt(art, out); !error.isEmpty()) {
+        return Fail(error);
+    }
+    return 0;
+}
