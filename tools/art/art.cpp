@@ -136,16 +136,24 @@ QImage ContactSheet(const ArtSet& art, bool small) {
     return sheet;
 }
 
+QByteArray EncodeImage(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format)) {
+        return {};
+    }
+    return bytes;
+}
+
 QString WriteArt(const ArtSet& art, const QString& dir) {
     if (!QDir().mkpath(dir)) {
         return QStringLiteral("cannot create the folder %1").arg(dir);
     }
     auto save = [&dir](const QImage& image, const QString& name, const char* format) -> QString {
         const QString path = dir + QLatin1Char('/') + name;
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, format)) {
+        const QByteArray bytes = EncodeImage(image, format);
+        if (bytes.isEmpty()) {
             return QStringLiteral("cannot encode %1").arg(path);
         }
         QFile file(path);

@@ -51,6 +51,9 @@ QImage Icon(int size);
 // Grid of all large (or small) pictures with their species numbers, for review.
 QImage ContactSheet(const ArtSet& art, bool small);
 
+// The bytes of `image` in `format` ("BMP", "PNG"), as WriteArt stores them.
+QByteArray EncodeImage(const QImage& image, const char* format);
+
 // Writes every bitmap as DIR/<number>.bmp and the icon as DIR/icon-<size>.png.
 // Returns an empty string or what could not be written.
 QString WriteArt(const ArtSet& art, const QString& dir);

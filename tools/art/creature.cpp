@@ -760,9 +760,9 @@ void Aquatic(Builder& b, const Look& l) {
                                root + P(len, ry * (0.8 + 0.2 * l.tail)), root + P(len * 0.7, 0))};
         if (l.detail >= 3) {
             t.push_back(
-                Prim::MakeCapsule(root, root + P(len * 1.4, -ry * 1.2), ry * 0.12, ry * 0.03));
+                Prim::MakeCapsule(root, root + P(len * 1.15, -ry * 1.1), ry * 0.12, ry * 0.03));
             t.push_back(
-                Prim::MakeCapsule(root, root + P(len * 1.4, ry * 1.1), ry * 0.12, ry * 0.03));
+                Prim::MakeCapsule(root, root + P(len * 1.15, ry * 1.0), ry * 0.12, ry * 0.03));
         }
         b.add(kSecondary, t);
     }
@@ -910,7 +910,7 @@ void Insectoid(Builder& b, const Look& l) {
 
 void Blob(Builder& b, const Look& l) {
     const double rx = 0.4 * l.girth * (0.95 + 0.05 * l.aspect);
-    const double ry = Lerp(0.34 + 0.04 * l.aspect, rx * 0.95, l.baby);
+    const double ry = Lerp(0.26 + 0.1 * l.aspect, rx * 0.95, l.baby);
     Aura(b, l, P(0, -0.05), rx * 1.5);
     const double top = -ry * 0.95;
     if (l.detail >= 1 || l.tail > 0) {
@@ -1145,11 +1145,11 @@ double LargeFill(const SpeciesTraits& t) {
         case Stage::Baby:
             return 0.5 + 0.04 * s;
         case Stage::Base:
-            return 0.62 + 0.06 * s;
+            return 0.58 + 0.06 * s;
         case Stage::Middle:
             return 0.74 + 0.06 * s;
         case Stage::Final:
-            return 0.86 + 0.06 * s;
+            return 0.88 + 0.06 * s;
         case Stage::Single:
             break;
     }
@@ -1219,7 +1219,8 @@ Design MakeDesign(const SpeciesTraits& t, int variant) {
         l.baby = 0;
     }
     const double density = t.weightKg / std::pow(std::max(0.05, t.heightCm / 100.0), 3.0);
-    l.girth = std::clamp(1.0 + 0.08 * std::log(std::max(1e-3, density) / 40.0), 0.85, 1.2);
+    l.girth = std::clamp(1.0 + 0.08 * std::log(std::max(1e-3, density) / 40.0), 0.85, 1.2) *
+              (1 + 0.05 * l.detail);
 
     l.bodyType = t.types.value(0);
     l.markType = t.types.value(t.types.size() > 1 ? 1 : 0);
@@ -1287,6 +1288,22 @@ Design MakeDesign(const SpeciesTraits& t, int variant) {
         case BodyPlan::Shelled:
             Shelled(b, l);
             break;
+    }
+    if (variant > 0) {
+        // A retry also stretches the whole figure a little wider or taller, which moves every
+        // edge of the silhouette once the picture is fitted into its frame.
+        const int step = (variant + 1) / 2;
+        const double sx = std::clamp(1 + (variant % 2 ? 0.06 : -0.06) * step, 0.7, 1.35);
+        for (Group& g : b.design.groups) {
+            for (Prim& p : g.prims) {
+                p.a.setX(p.a.x() * sx);
+                p.b.setX(p.b.x() * sx);
+                p.c.setX(p.c.x() * sx);
+                if (p.kind == Prim::Ellipse || p.kind == Prim::Ring) {
+                    p.rx *= sx;
+                }
+            }
+        }
     }
     return b.design;
 }

@@ -124,6 +124,7 @@ QImage Logo(int language) {
 
     QImage image(kLogoWidth, kLogoHeight, QImage::Format_Indexed8);
     image.setColorTable(palette);
+    std::fill_n(image.bits(), image.sizeInBytes(), 0);  // padding too, for stable bytes
     image.fill(kLogoBack);
 
     const int left = (kLogoWidth - width) / 2;
@@ -199,7 +200,7 @@ QImage Icon(int size) {
         d.groups.push_back(std::move(g));
         return static_cast<int>(d.groups.size()) - 1;
     };
-    const double r = 0.18, e = 0.82;
+    const double r = 0.26, e = 0.74;
     add(RampIndex(kPrimary, 2), 0,
         {Prim::MakeTriangle({-e, -e}, {e, -e}, {e, e}),
          Prim::MakeTriangle({-e, -e}, {e, e}, {-e, e}), Prim::MakeCapsule({-e, -e}, {e, -e}, r, r),

@@ -180,7 +180,13 @@ QRectF DesignBounds(const Design& design, bool small) {
     return r.isNull() ? QRectF(-1, -1, 2, 2) : r;
 }
 
-IndexedPicture Render(const Design& design, const RenderOptions& o) {
+// Draws on a canvas with a margin round the frame, then cuts the frame out around the
+// pixels actually drawn, so the creature is centred exactly whatever its bounds estimate.
+IndexedPicture Render(const Design& design, const RenderOptions& frame) {
+    constexpr int kMargin = 8;
+    RenderOptions o = frame;
+    o.width += 2 * kMargin;
+    o.height += 2 * kMargin;
     IndexedPicture pic;
     pic.width = o.width;
     pic.height = o.height;
@@ -189,7 +195,7 @@ IndexedPicture Render(const Design& design, const RenderOptions& o) {
 
     const QRectF bounds = DesignBounds(design, o.small);
     const double scale =
-        std::min(o.width * o.fill / bounds.width(), o.height * o.fill / bounds.height());
+        std::min(frame.width * o.fill / bounds.width(), frame.height * o.fill / bounds.height());
     // Whole-pixel offsets keep the same design on the same pixel grid in every run.
     const double offX = std::round(o.width / 2.0 - bounds.center().x() * scale);
     const double offY = std::round(o.height / 2.0 - bounds.center().y() * scale);
@@ -316,12 +322,40 @@ IndexedPicture Render(const Design& design, const RenderOptions& o) {
             }
         }
     }
-    pic.pixels = std::move(final);
-    return pic;
+    int left = o.width, right = -1, top = o.height, bottom = -1;
+    for (int y = 0; y < o.height; ++y) {
+        for (int x = 0; x < o.width; ++x) {
+            if (final[static_cast<std::size_t>(y) * o.width + x] != kBackgroundIndex) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const int x0 = right < 0 ? kMargin : (left + right + 1 - frame.width) / 2;
+    const int y0 = bottom < 0 ? kMargin : (top + bottom + 1 - frame.height) / 2;
+    IndexedPicture out;
+    out.width = frame.width;
+    out.height = frame.height;
+    out.pixels.assign(static_cast<std::size_t>(frame.width) * frame.height, kBackgroundIndex);
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const int sx = x + x0, sy = y + y0;
+            if (sx >= 0 && sy >= 0 && sx < o.width && sy < o.height) {
+                out.pixels[static_cast<std::size_t>(y) * frame.width + x] =
+                    final[static_cast<std::size_t>(sy) * o.width + sx];
+            }
+        }
+    }
+    return out;
 }
 
 QImage ToImage(const IndexedPicture& picture, const QVector<QRgb>& palette) {
     QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    // The BMP writer copies whole scan lines, padding included: clear it so the bytes depend on
+    // the picture alone.
+    std::fill_n(image.bits(), image.sizeInBytes(), 0);
     image.setColorTable(palette);
     for (int y = 0; y < picture.height; ++y) {
         std::copy_n(picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width,

@@ -1,0 +1,118 @@
+// The pictures as the viewer gets them: embedded under their bitmap numbers, in the exact
+// sizes and 256-colour format, identical to what the generator draws from the embedded
+// database, and distinct from one another.
+#include <QFile>
+#include <QImage>
+#include <QtTest>
+
+#include "art.h"
+#include "database.h"
+
+using namespace zentaloger;
+using namespace zentaloger::art;
+
+namespace {
+
+QByteArray Resource(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Bitmap(int number) {
+    return Resource(QStringLiteral(":/BITMAP/%1").arg(number));
+}
+
+int Le32(const QByteArray& b, int at) {
+    return static_cast<int>(static_cast<quint8>(b[at]) | static_cast<quint8>(b[at + 1]) << 8 |
+                            static_cast<quint8>(b[at + 2]) << 16 |
+                            static_cast<quint32>(static_cast<quint8>(b[at + 3])) << 24);
+}
+
+}  // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void bitmapsExistWithTheirSizeAndFormat_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("large species pictures") << 101 << 351 << kLargeWidth << kLargeHeight;
+        QTest::newRow("small species pictures") << 501 << 751 << kSmallSize << kSmallSize;
+        QTest::newRow("logos") << 1000 << 1001 << kLogoWidth << kLogoHeight;
+    }
+    void bitmapsExistWithTheirSizeAndFormat() {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        for (int n = first; n <= last; ++n) {
+            const QByteArray bmp = Bitmap(n);
+            QVERIFY2(bmp.size() > 54, qPrintable(QStringLiteral("bitmap %1 is missing").arg(n)));
+            QCOMPARE(bmp.left(2), QByteArray("BM"));
+            QCOMPARE(Le32(bmp, 18), width);
+            QCOMPARE(Le32(bmp, 22), height);
+            QCOMPARE(static_cast<quint8>(bmp[28]), quint8(8));
+            QCOMPARE(Le32(bmp, 30), 0);  // not compressed
+            QImage image;
+            QVERIFY(image.loadFromData(bmp, "BMP"));
+            QCOMPARE(image.format(), QImage::Format_Indexed8);
+            QCOMPARE(image.size(), QSize(width, height));
+        }
+        QVERIFY(Bitmap(first - 1).isEmpty());
+        QVERIFY(Bitmap(last + 1).isEmpty());
+    }
+
+    void iconSizes() {
+        for (int size : kIconSizes) {
+            QImage icon;
+            QVERIFY(icon.loadFromData(Resource(QStringLiteral(":/ICON/%1.png").arg(size)), "PNG"));
+            QCOMPARE(icon.size(), QSize(size, size));
+            QVERIFY(icon.hasAlphaChannel());
+        }
+    }
+
+    void embeddedPicturesAreTheGeneratorsOutput() {
+        // Drawn again here from the embedded database, in another process than the build's:
+        // the same bytes.
+        const auto db = LoadDatabase(Resource(QStringLiteral(":/CUSTOM/101")));
+        const ArtSet art = GenerateArt(*db);
+        for (int i = 0; i < kSpeciesCount; ++i) {
+            QVERIFY2(Bitmap(101 + i) == EncodeImage(art.species[i].large, "BMP"),
+                     qPrintable(QStringLiteral("bitmap %1").arg(101 + i)));
+            QVERIFY2(Bitmap(501 + i) == EncodeImage(art.species[i].small, "BMP"),
+                     qPrintable(QStringLiteral("bitmap %1").arg(501 + i)));
+        }
+        QCOMPARE(Bitmap(1000), EncodeImage(art.logo[0], "BMP"));
+        QCOMPARE(Bitmap(1001), EncodeImage(art.logo[1], "BMP"));
+    }
+
+    void embeddedSpeciesAreDistinct() {
+        std::vector<Mask> masks;
+        for (int i = 0; i < kSpeciesCount; ++i) {
+            masks.push_back(MaskOf(QImage::fromData(Bitmap(101 + i), "BMP")));
+        }
+        for (int a = 0; a < kSpeciesCount; ++a) {
+            for (int b = a + 1; b < kSpeciesCount; ++b) {
+                if (SilhouetteDifference(masks[a], masks[b]) < kMinSilhouetteDifference) {
+                    QFAIL(qPrintable(
+                        QStringLiteral("bitmaps %1 and %2 look alike").arg(101 + a).arg(101 + b)));
+                }
+            }
+        }
+    }
+
+    void smallPicturesShareTheLargePalette() {
+        for (int i = 0; i < kSpeciesCount; ++i) {
+            const QImage large = QImage::fromData(Bitmap(101 + i), "BMP");
+            const QImage small = QImage::fromData(Bitmap(501 + i), "BMP");
+            QCOMPARE(small.colorTable(), large.colorTable());
+            QCOMPARE(large.colorCount(), 256);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPictures)
+#include "test_pictures.moc"
