@@ -933,10 +933,11 @@ void Blob(Builder& b, const Look& l) {
     }
     if (l.detail >= 2) {
         for (int s = -1; s <= 1; s += 2) {
-            const P root(s * rx * 0.95, ry * 0.25);
-            b.add(kPrimary,
-                  {Prim::MakeCapsule(root, root + P(s * rx * 0.35, -ry * (0.2 + 0.2 * l.pose)),
-                                     ry * 0.16, ry * 0.12, 1.0)});
+            // Short arms hanging at the sides, with round hands.
+            const P root(s * rx * 0.9, ry * 0.2);
+            const P hand = root + P(s * rx * 0.24, ry * (0.1 - 0.25 * l.pose));
+            b.add(kPrimary, {Prim::MakeCapsule(root, hand, ry * 0.15, ry * 0.13, 1.0),
+                             Prim::MakeEllipse(hand, ry * 0.17, ry * 0.15, 0, 1.0)});
         }
     }
     Ears(b, l, P(0, -ry * 0.2), ry * 0.7, -kPi / 2 - 0.9, true, 0.4);

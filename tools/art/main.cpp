@@ -2,6 +2,7 @@
 //
 //   zentaart DATABASE OUT_DIR          bitmaps <number>.bmp and icon-<size>.png
 //   zentaart sheet DATABASE OUT_DIR    contact sheets sheet-large.png and sheet-small.png
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <cstdio>
@@ -41,6 +42,9 @@ int main(int argc, char* argv[]) {
     }
     const zentaloger::art::ArtSet art = zentaloger::art::GenerateArt(*db);
     if (sheet) {
+        if (!QDir().mkpath(out)) {
+            return Fail(QStringLiteral("cannot create the folder %1").arg(out));
+        }
         for (bool small : {false, true}) {
             const QString path = out + (small ? QStringLiteral("/sheet-small.png")
                                               : QStringLiteral("/sheet-large.png"));
