@@ -87,8 +87,11 @@ public:
     Text PrefixedField(QStringView prefix) {
         const auto [begin, end] = cutter_.Next();
         char16_t* const start = out_;
-        std::memcpy(out_, prefix.utf16(), prefix.size() * sizeof(char16_t));
-        out_ += prefix.size();
+        // An empty prefix has no storage to copy from, and memcpy must not see a null source.
+        if (!prefix.isEmpty()) {
+            std::memcpy(out_, prefix.utf16(), prefix.size() * sizeof(char16_t));
+            out_ += prefix.size();
+        }
         for (const char* b = cutter_.data() + begin; b != cutter_.data() + end; ++b) {
             *out_++ = cp1251::Decode(static_cast<unsigned char>(*b));
         }
