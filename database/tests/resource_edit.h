@@ -1,0 +1,73 @@
+#pragma once
+// Helpers for tests that build database resources by editing the synthetic test database one
+// field at a time. Field positions are computed here from the record sizes alone, not with
+// the loader's own layout helpers, so that a mistake there cannot hide behind the same mistake
+// in the expectations.
+
+#include <QByteArray>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "testdata.h"
+#include "writer.h"
+
+namespace zentaloger::testing {
+
+inline constexpr int kFields = 51195;
+
+// 1-based field number of field `k` (1-based) of move record m or species record s.
+constexpr int MoveFieldNo(int m, int k) {
+    return 9 * m + k;
+}
+constexpr int SpeciesFieldNo(int s, int k) {
+    return 2250 + 195 * s + k;
+}
+
+// Species record fields used by the tests, 1-based within the record.
+constexpr int kStat0 = 1;
+constexpr int kListLabel0 = 7;  // + 2 * order + language
+constexpr int kTypeRu = 13;
+constexpr int kDescriptionRu = 19;
+constexpr int kEdition0 = 21;    // + entry
+constexpr int kEvolution0 = 28;  // + 6 * slot: from, to, condition ru/en, hold ru/en
+constexpr int kLevel0 = 58;      // + 2 * slot: move, level
+constexpr int kTm0 = 82;         // + 2 * slot: label, move
+constexpr int kHm0 = 182;        // + 2 * slot: label, move
+
+constexpr int ListLabelNo(int row, int language, int order) {
+    return SpeciesFieldNo(row, kListLabel0 + 2 * order + language);
+}
+
+// The fields of the synthetic database, generated once per test process.
+inline const std::vector<QString>& ValidFields() {
+    static const std::vector<QString> fields = testdata::TestDatabaseFields();
+    return fields;
+}
+
+inline QString ValidField(int fieldNo) {
+    return ValidFields()[fieldNo - 1];
+}
+
+using FieldEdits = std::vector<std::pair<int, QString>>;  // field number -> new text
+
+inline QByteArray WithFields(const FieldEdits& edits) {
+    std::vector<QString> fields = ValidFields();
+    for (const auto& [fieldNo, text] : edits) {
+        fields[fieldNo - 1] = text;
+    }
+    return EncodeResource(fields);
+}
+
+// 0-based offset of the first byte of field `fieldNo`: one past its fieldNo-th NUL.
+inline qsizetype FieldStart(const QByteArray& bytes, int fieldNo) {
+    int nuls = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0' && ++nuls == fieldNo) {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+}  // namespace zentaloger::testing
