@@ -1,0 +1,629 @@
+// Reading the TOML sources into the model. Every file is read in full and every problem is
+// collected, so an author sees all mistakes of a change at once, each with its file and line.
+
+#include <toml++/toml.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+#include "database.h"
+#include "rules.h"
+#include "sources.h"
+
+namespace zentaloger::sources {
+
+QString Diagnostic::ToString() const {
+    QString text = file;
+    if (line > 0) {
+        text += QStringLiteral(":%1").arg(line);
+    }
+    return text + QStringLiteral(": ") + message;
+}
+
+namespace {
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+int LineOf(const toml::node& node) {
+    return static_cast<int>(node.source().begin.line);
+}
+
+// The text rules an entry must satisfy, beyond being a string.
+struct TextRule {
+    int min = 1;
+    int max = 1000;
+    bool upperCase = false;
+    bool spaces = true;       // false: no space at all (species names)
+    bool storedGaps = false;  // length counts each space as three blanks (move names)
+};
+
+class FileReader {
+  public:
+    FileReader(QString file, std::vector<Diagnostic>& errors)
+        : file_(std::move(file)), errors_(errors) {}
+
+    const QString& file() const { return file_; }
+
+    void Error(int line, const QString& message) { errors_.push_back({file_, line, message}); }
+
+    Where At(const toml::node& node) const { return {file_, LineOf(node)}; }
+
+    // Unknown keys are mistakes (a misspelt key would otherwise be silently ignored).
+    void CheckKeys(const toml::table& table, std::initializer_list<std::string_view> allowed,
+                   const QString& what) {
+        for (const auto& [key, value] : table) {
+            if (std::find(allowed.begin(), allowed.end(), key.str()) == allowed.end()) {
+                Error(LineOf(value),
+                      QStringLiteral("unknown key \"%1\" in %2").arg(Q(key.str()), what));
+            }
+        }
+    }
+
+    const toml::node* Required(const toml::table& table, std::string_view key, const QString& what,
+                               int line) {
+        const toml::node* node = table.get(key);
+        if (!node) {
+            Error(line, QStringLiteral("%1 has no \"%2\"").arg(what, Q(key)));
+        }
+        return node;
+    }
+
+    std::optional<QString> Text(const toml::node* node, const QString& what, const TextRule& rule) {
+        if (!node) {
+            return std::nullopt;
+        }
+        const auto* s = node->as_string();
+        if (!s) {
+            Error(LineOf(*node), QStringLiteral("%1 must be a string").arg(what));
+            return std::nullopt;
+        }
+        const QString text = Q(s->get());
+        const int line = LineOf(*node);
+        if (const auto bad = rules::FirstDisallowedCharacter(text)) {
+            Error(line,
+                  QStringLiteral("%1 contains the character %2, which the database cannot hold")
+                      .arg(what, *bad));
+            return std::nullopt;
+        }
+        if (!rule.spaces && text.contains(u' ')) {
+            Error(line, QStringLiteral("%1 \"%2\" must not contain spaces").arg(what, text));
+            return std::nullopt;
+        }
+        if (!rules::HasSingleSpaces(text)) {
+            Error(line, QStringLiteral("%1 \"%2\" has a leading, trailing or doubled space")
+                            .arg(what, text));
+            return std::nullopt;
+        }
+        if (rule.upperCase && rules::HasLowerCase(text)) {
+            Error(line, QStringLiteral("%1 \"%2\" must be upper case").arg(what, text));
+            return std::nullopt;
+        }
+        const int length =
+            static_cast<int>(rule.storedGaps ? rules::StoredMoveName(text).size() : text.size());
+        if (length < rule.min || length > rule.max) {
+            const QString counted =
+                rule.storedGaps ? QStringLiteral(" (each space counts three)") : QString();
+            Error(line, QStringLiteral("%1 has %2 characters%3; it must have %4 to %5")
+                            .arg(what)
+                            .arg(length)
+                            .arg(counted)
+                            .arg(rule.min)
+                            .arg(rule.max));
+            return std::nullopt;
+        }
+        return text;
+    }
+
+    std::optional<int> Integer(const toml::node* node, const QString& what, qint64 min,
+                               qint64 max) {
+        if (!node) {
+            return std::nullopt;
+        }
+        const auto* i = node->as_integer();
+        if (!i) {
+            Error(LineOf(*node), QStringLiteral("%1 must be a whole number").arg(what));
+            return std::nullopt;
+        }
+        const qint64 v = i->get();
+        if (v < min || v > max) {
+            Error(
+                LineOf(*node),
+                QStringLiteral("%1 is %2; it must be %3 to %4").arg(what).arg(v).arg(min).arg(max));
+            return std::nullopt;
+        }
+        return static_cast<int>(v);
+    }
+
+    // A table of {ru, en} texts such as `name.en = ...` / `name.ru = ...`.
+    std::optional<LocalText> Local(const toml::table& parent, std::string_view key,
+                                   const QString& what, int line, const TextRule& ru,
+                                   const TextRule& en) {
+        const toml::node* node = Required(parent, key, what, line);
+        if (!node) {
+            return std::nullopt;
+        }
+        const auto* table = node->as_table();
+        if (!table) {
+            Error(LineOf(*node), QStringLiteral("%1 \"%2\" must be a table with \"ru\" and \"en\"")
+                                     .arg(what, Q(key)));
+            return std::nullopt;
+        }
+        CheckKeys(*table, {"ru", "en"}, QStringLiteral("%1 \"%2\"").arg(what, Q(key)));
+        const int at = LineOf(*node);
+        const auto r = Text(Required(*table, "ru", QStringLiteral("%1 %2").arg(what, Q(key)), at),
+                            QStringLiteral("%1 %2.ru").arg(what, Q(key)), ru);
+        const auto e = Text(Required(*table, "en", QStringLiteral("%1 %2").arg(what, Q(key)), at),
+                            QStringLiteral("%1 %2.en").arg(what, Q(key)), en);
+        if (!r || !e) {
+            return std::nullopt;
+        }
+        return LocalText{*r, *e};
+    }
+
+    const toml::array* Array(const toml::node* node, const QString& what) {
+        if (!node) {
+            return nullptr;
+        }
+        const auto* a = node->as_array();
+        if (!a) {
+            Error(LineOf(*node), QStringLiteral("%1 must be an array").arg(what));
+        }
+        return a;
+    }
+
+    // The [[key]] tables of a file.
+    std::vector<const toml::table*> Tables(const toml::table& root, std::string_view key) {
+        std::vector<const toml::table*> tables;
+        const toml::node* node = root.get(key);
+        if (!node) {
+            return tables;
+        }
+        const auto* array = node->as_array();
+        if (!array) {
+            Error(LineOf(*node),
+                  QStringLiteral("\"%1\" must be written as [[%1]] tables").arg(Q(key)));
+            return tables;
+        }
+        for (const toml::node& element : *array) {
+            if (const auto* t = element.as_table()) {
+                tables.push_back(t);
+            } else {
+                Error(LineOf(element), QStringLiteral("each \"%1\" must be a table").arg(Q(key)));
+            }
+        }
+        return tables;
+    }
+
+  private:
+    QString file_;
+    std::vector<Diagnostic>& errors_;
+};
+
+std::optional<toml::table> ParseFile(const QString& folder, const QString& relative,
+                                     std::vector<Diagnostic>& errors, bool required) {
+    QFile file(QDir(folder).filePath(relative));
+    if (!file.exists()) {
+        if (required) {
+            errors.push_back({relative, 0, QStringLiteral("file is missing")});
+        }
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        errors.push_back({relative, 0, QStringLiteral("cannot be read: ") + file.errorString()});
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        return toml::parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                           relative.toStdString());
+    } catch (const toml::parse_error& e) {
+        errors.push_back({relative, static_cast<int>(e.source().begin.line),
+                          QStringLiteral("not valid TOML: ") + Q(e.description())});
+        return std::nullopt;
+    }
+}
+
+constexpr TextRule kUpperWord{1, 40, true, true, false};
+
+void ReadTypes(const QString& folder, ReadResult& out) {
+    const QString name = QStringLiteral("types.toml");
+    const auto root = ParseFile(folder, name, out.errors, true);
+    if (!root) {
+        return;
+    }
+    FileReader r(name, out.errors);
+    r.CheckKeys(*root, {"type"}, QStringLiteral("types.toml"));
+    for (const toml::table* t : r.Tables(*root, "type")) {
+        const int line = LineOf(*t);
+        r.CheckKeys(*t, {"en", "ru"}, QStringLiteral("a type"));
+        const auto en = r.Text(r.Required(*t, "en", QStringLiteral("type"), line),
+                               QStringLiteral("type word en"), kUpperWord);
+        const auto ru = r.Text(r.Required(*t, "ru", QStringLiteral("type"), line),
+                               QStringLiteral("type word ru"), kUpperWord);
+        if (en && ru) {
+            out.set.types.push_back({*en, *ru, {name, line}});
+        }
+    }
+}
+
+void ReadMoves(const QString& folder, ReadResult& out) {
+    QDir dir(QDir(folder).filePath(QStringLiteral("moves")));
+    const QStringList files = dir.entryList({QStringLiteral("*.toml")}, QDir::Files, QDir::Name);
+    if (files.isEmpty()) {
+        out.errors.push_back(
+            {QStringLiteral("moves"), 0, QStringLiteral("no move files (moves/*.toml)")});
+    }
+    for (const QString& f : files) {
+        const QString name = QStringLiteral("moves/") + f;
+        const auto root = ParseFile(folder, name, out.errors, true);
+        if (!root) {
+            continue;
+        }
+        FileReader r(name, out.errors);
+        r.CheckKeys(*root, {"move"}, name);
+        for (const toml::table* t : r.Tables(*root, "move")) {
+            const int line = LineOf(*t);
+            const QString what = QStringLiteral("move");
+            r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description"}, what);
+            MoveSource m;
+            m.where = {name, line};
+            const auto moveName =
+                r.Local(*t, "name", what, line,
+                        {rules::kMoveNameMin[0], rules::kMoveNameMax[0], true, true, true},
+                        {rules::kMoveNameMin[1], rules::kMoveNameMax[1], true, true, true});
+            const auto type =
+                r.Text(r.Required(*t, "type", what, line), QStringLiteral("move type"), kUpperWord);
+            const auto power = r.Integer(r.Required(*t, "power", what, line),
+                                         QStringLiteral("power"), 0, rules::kPowerMax);
+            const auto accuracy = r.Integer(r.Required(*t, "accuracy", what, line),
+                                            QStringLiteral("accuracy"), 0, 100);
+            const toml::node* ppNode = r.Required(*t, "pp", what, line);
+            auto pp = r.Integer(ppNode, QStringLiteral("pp"), 0, 40);
+            if (pp && !rules::IsPowerPointValue(*pp)) {
+                r.Error(LineOf(*ppNode),
+                        QStringLiteral("pp is %1; it must be one of 0 1 5 10 15 20 25 30 35 40")
+                            .arg(*pp));
+                pp.reset();
+            }
+            const auto description = r.Local(
+                *t, "description", what, line,
+                {rules::kMoveDescriptionMin[0], rules::kMoveDescriptionMax[0], false, true, false},
+                {rules::kMoveDescriptionMin[1], rules::kMoveDescriptionMax[1], false, true, false});
+            if (moveName && type && power && accuracy && pp && description) {
+                m.name = *moveName;
+                m.type = *type;
+                m.power = *power;
+                m.accuracy = *accuracy;
+                m.pp = *pp;
+                m.description = *description;
+                out.set.moves.push_back(std::move(m));
+            }
+        }
+    }
+}
+
+void ReadMachineTable(FileReader& r, const toml::table& root, std::string_view key, int count,
+                      std::map<int, QString>& table) {
+    const toml::node* node = root.get(key);
+    if (!node) {
+        r.Error(0, QStringLiteral("has no [%1] table").arg(Q(key)));
+        return;
+    }
+    const auto* t = node->as_table();
+    if (!t) {
+        r.Error(LineOf(*node), QStringLiteral("\"%1\" must be a table").arg(Q(key)));
+        return;
+    }
+    const QString label = Q(key).toUpper();
+    for (const auto& [k, value] : *t) {
+        bool ok = false;
+        const int number = Q(k.str()).toInt(&ok);
+        if (!ok || number < 1 || number > count || Q(k.str()) != QString::number(number)) {
+            r.Error(LineOf(value), QStringLiteral("\"%1\" is no %2 number; they run from 1 to %3")
+                                       .arg(Q(k.str()), label)
+                                       .arg(count));
+            continue;
+        }
+        const auto move = r.Text(&value, QStringLiteral("%1%2").arg(label).arg(number),
+                                 {1, rules::kMoveNameMax[1], true, true, true});
+        if (move) {
+            table[number] = *move;
+        }
+    }
+}
+
+void ReadMachines(const QString& folder, ReadResult& out) {
+    const QString name = QStringLiteral("machines.toml");
+    const auto root = ParseFile(folder, name, out.errors, true);
+    if (!root) {
+        return;
+    }
+    FileReader r(name, out.errors);
+    r.CheckKeys(*root, {"tm", "hm"}, name);
+    ReadMachineTable(r, *root, "tm", kTmSlots, out.set.tm);
+    ReadMachineTable(r, *root, "hm", kHmSlots, out.set.hm);
+}
+
+void ReadFamilies(const QString& folder, ReadResult& out) {
+    const QString name = QStringLiteral("families.toml");
+    const auto root = ParseFile(folder, name, out.errors, true);
+    if (!root) {
+        return;
+    }
+    FileReader r(name, out.errors);
+    r.CheckKeys(*root, {"family"}, name);
+    for (const toml::table* t : r.Tables(*root, "family")) {
+        const int line = LineOf(*t);
+        r.CheckKeys(*t, {"steps"}, QStringLiteral("a family"));
+        FamilySource family;
+        family.where = {name, line};
+        const toml::array* steps = r.Array(r.Required(*t, "steps", QStringLiteral("family"), line),
+                                           QStringLiteral("steps"));
+        if (!steps) {
+            continue;
+        }
+        bool ok = true;
+        for (const toml::node& element : *steps) {
+            const auto* s = element.as_table();
+            if (!s) {
+                r.Error(LineOf(element),
+                        QStringLiteral("each step must be a table { from = .., to = .. }"));
+                ok = false;
+                continue;
+            }
+            const int at = LineOf(element);
+            r.CheckKeys(*s, {"from", "to", "condition", "hold"}, QStringLiteral("a step"));
+            StepSource step;
+            step.where = {name, at};
+            const auto from = r.Integer(r.Required(*s, "from", QStringLiteral("step"), at),
+                                        QStringLiteral("from"), 1, kSpeciesCount);
+            const auto to = r.Integer(r.Required(*s, "to", QStringLiteral("step"), at),
+                                      QStringLiteral("to"), 1, kSpeciesCount);
+            if (!from || !to) {
+                ok = false;
+                continue;
+            }
+            step.from = *from;
+            step.to = *to;
+            if (const toml::node* c = s->get("condition")) {
+                const auto condition =
+                    r.Text(c, QStringLiteral("condition"), {1, 20, false, true, false});
+                if (!condition || !rules::ConditionTexts(*condition)) {
+                    if (condition) {
+                        r.Error(LineOf(*c), QStringLiteral("condition \"%1\" must be \"level N\" "
+                                                           "(N 1..99), \"friendship\" or \"trade\"")
+                                                .arg(*condition));
+                    }
+                    ok = false;
+                    continue;
+                }
+                step.condition = *condition;
+            }
+            if (s->get("hold")) {
+                const auto hold =
+                    r.Local(*s, "hold", QStringLiteral("step"), at, kUpperWord, kUpperWord);
+                if (!hold) {
+                    ok = false;
+                    continue;
+                }
+                step.hold = *hold;
+            }
+            family.steps.push_back(std::move(step));
+        }
+        if (ok) {
+            out.set.families.push_back(std::move(family));
+        }
+    }
+}
+
+void ReadSpecies(const QString& folder, const QString& name, int number, ReadResult& out) {
+    const auto root = ParseFile(folder, name, out.errors, true);
+    if (!root) {
+        return;
+    }
+    FileReader r(name, out.errors);
+    const QString what = QStringLiteral("species");
+    r.CheckKeys(*root,
+                {"name", "types", "height", "weight", "stats", "editions", "description",
+                 "level_moves", "tm", "hm"},
+                what);
+    SpeciesSource s;
+    s.number = number;
+    s.where = {name, 1};
+    bool ok = true;
+    const TextRule nameRule{1, rules::kSpeciesNameMax, true, false, false};
+    if (const auto n = r.Local(*root, "name", what, 1, nameRule, nameRule)) {
+        s.name = *n;
+    } else {
+        ok = false;
+    }
+    if (const toml::array* types =
+            r.Array(r.Required(*root, "types", what, 1), QStringLiteral("types"))) {
+        for (const toml::node& t : *types) {
+            if (const auto word = r.Text(&t, QStringLiteral("type"), kUpperWord)) {
+                s.types.push_back(*word);
+            } else {
+                ok = false;
+            }
+        }
+        if (s.types.size() < 1 || s.types.size() > 2) {
+            r.Error(LineOf(*types),
+                    QStringLiteral("a species has one or two types, not %1").arg(s.types.size()));
+            ok = false;
+        }
+    } else {
+        ok = false;
+    }
+    const auto height =
+        r.Integer(r.Required(*root, "height", what, 1), QStringLiteral("height (cm)"), 1, 100000);
+    const auto weight =
+        r.Integer(r.Required(*root, "weight", what, 1), QStringLiteral("weight (g)"), 1, 100000000);
+    ok = ok && height && weight;
+    if (height && weight) {
+        s.heightCm = *height;
+        s.weightG = *weight;
+        if (rules::TenthsOfPound(*weight) == 0) {
+            r.Error(LineOf(*root->get("weight")),
+                    QStringLiteral("weight %1 g is too light to write in pounds (at least 23 g)")
+                        .arg(*weight));
+            ok = false;
+        }
+    }
+    if (const toml::array* stats =
+            r.Array(r.Required(*root, "stats", what, 1), QStringLiteral("stats"))) {
+        if (stats->size() != kStatCount) {
+            r.Error(LineOf(*stats),
+                    QStringLiteral("stats must list six levels, not %1").arg(stats->size()));
+            ok = false;
+        } else {
+            for (int i = 0; i < kStatCount; ++i) {
+                const auto level = r.Integer(stats->get(static_cast<size_t>(i)),
+                                             QStringLiteral("stat level %1").arg(i + 1), 1, 4);
+                if (level) {
+                    s.stats[static_cast<size_t>(i)] = *level;
+                } else {
+                    ok = false;
+                }
+            }
+        }
+    } else {
+        ok = false;
+    }
+    if (const toml::array* editions =
+            r.Array(r.Required(*root, "editions", what, 1), QStringLiteral("editions"))) {
+        for (const toml::node& e : *editions) {
+            const auto edition = r.Text(&e, QStringLiteral("edition"), kUpperWord);
+            if (!edition) {
+                ok = false;
+            } else if (!rules::kEditionNames.contains(*edition) &&
+                       *edition != rules::kUnknownEdition) {
+                r.Error(LineOf(e), QStringLiteral("\"%1\" is no edition name").arg(*edition));
+                ok = false;
+            } else if (s.editions.contains(*edition)) {
+                r.Error(LineOf(e), QStringLiteral("edition \"%1\" is listed twice").arg(*edition));
+                ok = false;
+            } else {
+                s.editions.push_back(*edition);
+            }
+        }
+        if (s.editions.isEmpty() || s.editions.size() > 6) {
+            r.Error(LineOf(*editions),
+                    QStringLiteral("a species has 1 to 6 editions, not %1").arg(s.editions.size()));
+            ok = false;
+        } else if (s.editions.contains(rules::kUnknownEdition) && s.editions.size() != 1) {
+            r.Error(LineOf(*editions), QStringLiteral("\"UNKNOWN\" must stand alone"));
+            ok = false;
+        }
+    } else {
+        ok = false;
+    }
+    if (const auto d = r.Local(*root, "description", what, 1,
+                               {rules::kSpeciesDescriptionMin[0], rules::kSpeciesDescriptionMax[0],
+                                false, true, false},
+                               {rules::kSpeciesDescriptionMin[1], rules::kSpeciesDescriptionMax[1],
+                                false, true, false})) {
+        s.description = *d;
+    } else {
+        ok = false;
+    }
+    if (const toml::array* moves =
+            r.Array(r.Required(*root, "level_moves", what, 1), QStringLiteral("level_moves"))) {
+        for (const toml::node& m : *moves) {
+            const auto* t = m.as_table();
+            if (!t) {
+                r.Error(LineOf(m),
+                        QStringLiteral("each level move must be { level = N, move = \"NAME\" }"));
+                ok = false;
+                continue;
+            }
+            const int at = LineOf(m);
+            r.CheckKeys(*t, {"level", "move"}, QStringLiteral("a level move"));
+            const auto level = r.Integer(r.Required(*t, "level", QStringLiteral("level move"), at),
+                                         QStringLiteral("level"), 0, rules::kLevelMax);
+            const auto move =
+                r.Text(r.Required(*t, "move", QStringLiteral("level move"), at),
+                       QStringLiteral("level move"), {1, rules::kMoveNameMax[1], true, true, true});
+            if (level && move) {
+                s.levelMoves.push_back({*level, *move, {name, at}});
+            } else {
+                ok = false;
+            }
+        }
+        if (s.levelMoves.empty() || s.levelMoves.size() > kLevelMoveSlots) {
+            r.Error(LineOf(*moves), QStringLiteral("a species has 1 to 12 level moves, not %1")
+                                        .arg(s.levelMoves.size()));
+            ok = false;
+        }
+    } else {
+        ok = false;
+    }
+    const auto machines = [&](std::string_view key, int count, std::vector<int>& list) {
+        const toml::node* node = root->get(key);
+        if (!node) {
+            return;  // no machines of this kind
+        }
+        const toml::array* a = r.Array(node, Q(key));
+        if (!a) {
+            ok = false;
+            return;
+        }
+        for (const toml::node& n : *a) {
+            const auto number =
+                r.Integer(&n, QStringLiteral("%1 number").arg(Q(key).toUpper()), 1, count);
+            if (!number) {
+                ok = false;
+            } else if (std::find(list.begin(), list.end(), *number) != list.end()) {
+                r.Error(LineOf(n),
+                        QStringLiteral("%1%2 is listed twice").arg(Q(key).toUpper()).arg(*number));
+                ok = false;
+            } else {
+                list.push_back(*number);
+            }
+        }
+    };
+    machines("tm", kTmSlots, s.tm);
+    machines("hm", kHmSlots, s.hm);
+    if (ok) {
+        out.set.species.push_back(std::move(s));
+    }
+}
+
+void ReadAllSpecies(const QString& folder, ReadResult& out) {
+    QDir dir(QDir(folder).filePath(QStringLiteral("species")));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{3})\\.toml$"));
+    for (const QString& f : dir.entryList({QStringLiteral("*.toml")}, QDir::Files, QDir::Name)) {
+        const QString name = QStringLiteral("species/") + f;
+        const QRegularExpressionMatch m = pattern.match(f);
+        const int number = m.hasMatch() ? m.captured(1).toInt() : 0;
+        if (number < 1 || number > kSpeciesCount) {
+            out.errors.push_back(
+                {name, 0, QStringLiteral("species files are named 001.toml to 251.toml")});
+            continue;
+        }
+        ReadSpecies(folder, name, number, out);
+    }
+}
+
+}  // namespace
+
+ReadResult ReadSources(const QString& folder) {
+    ReadResult out;
+    if (!QFileInfo(folder).isDir()) {
+        out.errors.push_back({folder, 0, QStringLiteral("is not a folder")});
+        return out;
+    }
+    ReadTypes(folder, out);
+    ReadMoves(folder, out);
+    ReadMachines(folder, out);
+    ReadFamilies(folder, out);
+    ReadAllSpecies(folder, out);
+    return out;
+}
+
+}  // namespace zentaloger::sources
