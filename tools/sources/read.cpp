@@ -284,12 +284,12 @@ void ReadMoves(const QString& folder, ReadResult& out) {
             const auto accuracy = r.Integer(r.Required(*t, "accuracy", what, line),
                                             QStringLiteral("accuracy"), 0, 100);
             const toml::node* ppNode = r.Required(*t, "pp", what, line);
-            auto pp = r.Integer(ppNode, QStringLiteral("pp"), 0, 40);
-            if (pp && !rules::IsPowerPointValue(*pp)) {
+            const auto ppRead = r.Integer(ppNode, QStringLiteral("pp"), 0, 40);
+            const bool pp = ppRead && rules::IsPowerPointValue(*ppRead);
+            if (ppRead && !pp) {
                 r.Error(LineOf(*ppNode),
                         QStringLiteral("pp is %1; it must be one of 0 1 5 10 15 20 25 30 35 40")
-                            .arg(*pp));
-                pp.reset();
+                            .arg(*ppRead));
             }
             const auto description = r.Local(
                 *t, "description", what, line,
@@ -300,7 +300,7 @@ void ReadMoves(const QString& folder, ReadResult& out) {
                 m.type = *type;
                 m.power = *power;
                 m.accuracy = *accuracy;
-                m.pp = *pp;
+                m.pp = ppRead.value_or(0);
                 m.description = *description;
                 out.set.moves.push_back(std::move(m));
             }
