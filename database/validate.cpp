@@ -118,8 +118,7 @@ private:
         if (entry6.size() != 1 || entry6[0] != QChar(u'0' + last)) {
             Fail(EditionField(s, kEditionEntries - 1),
                  QStringLiteral("%1: edition entry 6 is \"%2\" but the last used entry is %3")
-                     .arg(SpeciesName(s), entry6.toString())
-                     .arg(last));
+                     .arg(SpeciesName(s), entry6.toString(), QString::number(last)));
         }
     }
 
