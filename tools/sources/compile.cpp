@@ -135,6 +135,7 @@ class Compiler {
         QHash<QString, int> names[kLanguageCount];
         for (const SpeciesSource& s : set_.species) {
             present[static_cast<size_t>(s.number)] = true;
+            byNumber_[static_cast<size_t>(s.number)] = &s;
             for (const QString& t : s.types) {
                 CheckType(t, s.where);
             }
@@ -200,9 +201,9 @@ class Compiler {
         }
     }
 
+    // Fields are written only when every number 1..251 has its species.
     const SpeciesSource& Species(int number) const {
-        return *std::find_if(set_.species.begin(), set_.species.end(),
-                             [number](const SpeciesSource& s) { return s.number == number; });
+        return *byNumber_[static_cast<size_t>(number)];
     }
 
     QString TypeText(const QStringList& words, int language) const {
@@ -310,6 +311,8 @@ class Compiler {
     std::vector<const MoveSource*> sortedMoves_;
     QHash<QString, int> moveIndex_;
     std::vector<int> familyOf_;
+    std::vector<const SpeciesSource*> byNumber_ =
+        std::vector<const SpeciesSource*>(kSpeciesCount + 1);
 };
 
 }  // namespace

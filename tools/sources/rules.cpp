@@ -45,10 +45,8 @@ std::optional<QString> FirstDisallowedCharacter(const QString& text) {
     for (QChar c : text) {
         if (!IsAllowedCharacter(c)) {
             const QString shown = c.isPrint() ? QStringLiteral("'%1' ").arg(c) : QString();
-            return shown + QStringLiteral("(U+%1)")
-                               .arg(static_cast<int>(c.unicode()), 4, 16, QLatin1Char('0'))
-                               .toUpper()
-                               .replace(QStringLiteral("(U+"), QStringLiteral("(U+"));
+            const QString hex = QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper();
+            return shown + QStringLiteral("(U+%1)").arg(hex);
         }
     }
     return std::nullopt;
