@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "codec.h"
@@ -81,15 +82,19 @@ class Compiler {
                       return SortKey(rules::StoredMoveName(a->name.en)) <
                              SortKey(rules::StoredMoveName(b->name.en));
                   });
-        for (size_t i = 0; i < sortedMoves_.size(); ++i) {
-            const MoveSource& m = *sortedMoves_[i];
-            if (moveIndex_.contains(m.name.en)) {
+        // A name defined twice is reported where it is defined again, in reading order.
+        QHash<QString, const MoveSource*> firstDefinition;
+        for (const MoveSource& m : set_.moves) {
+            if (const auto* first = firstDefinition.value(m.name.en)) {
                 Error(m.where, QStringLiteral("move \"%1\" is defined twice (also at %2:%3)")
-                                   .arg(m.name.en, sortedMoves_[moveIndex_[m.name.en]]->where.file)
-                                   .arg(sortedMoves_[moveIndex_[m.name.en]]->where.line));
-                continue;
+                                   .arg(m.name.en, first->where.file)
+                                   .arg(first->where.line));
+            } else {
+                firstDefinition.insert(m.name.en, &m);
             }
-            moveIndex_.insert(m.name.en, static_cast<int>(i));
+        }
+        for (size_t i = 0; i < sortedMoves_.size(); ++i) {
+            moveIndex_.insert(sortedMoves_[i]->name.en, static_cast<int>(i));
         }
         QHash<QString, const MoveSource*> russian;
         for (const MoveSource& m : set_.moves) {
@@ -137,17 +142,18 @@ class Compiler {
             present[static_cast<size_t>(s.number)] = true;
             byNumber_[static_cast<size_t>(s.number)] = &s;
             for (const QString& t : s.types) {
-                CheckType(t, s.where);
+                CheckType(t, s.typesWhere);
             }
             if (s.types.size() == 2 && s.types[0] == s.types[1]) {
-                Error(s.where, QStringLiteral("type \"%1\" is given twice").arg(s.types[0]));
+                Error(s.typesWhere, QStringLiteral("type \"%1\" is given twice").arg(s.types[0]));
             }
             for (int language = 0; language < kLanguageCount; ++language) {
                 const QString& name = s.name[language];
                 if (names[language].contains(name)) {
-                    Error(s.where, QStringLiteral("name \"%1\" is also the name of species %2")
-                                       .arg(name)
-                                       .arg(names[language][name]));
+                    Error(s.nameWhere[language],
+                          QStringLiteral("name \"%1\" is also the name of species %2")
+                              .arg(name)
+                              .arg(names[language][name]));
                 }
                 names[language].insert(name, s.number);
             }
@@ -174,7 +180,8 @@ class Compiler {
                       QStringLiteral("a family has 1 to 5 steps, not %1").arg(family.steps.size()));
                 continue;
             }
-            std::set<int> members{family.steps.front().from};
+            // Each member with the step that brought it in, so a clash points at that line.
+            std::map<int, Where> members{{family.steps.front().from, family.steps.front().where}};
             for (const StepSource& step : family.steps) {
                 if (!members.count(step.from)) {
                     Error(step.where,
@@ -182,19 +189,18 @@ class Compiler {
                                          "step must start at the base or an earlier step's \"to\"")
                               .arg(step.from));
                 }
-                if (!members.insert(step.to).second) {
+                if (!members.emplace(step.to, step.where).second) {
                     Error(step.where, QStringLiteral("species %1 is already in this family; every "
                                                      "species evolves from at most one other")
                                           .arg(step.to));
                 }
             }
-            for (int member : members) {
+            for (const auto& [member, where] : members) {
                 int& owner = familyOf_[static_cast<size_t>(member)];
                 if (owner >= 0 && owner != static_cast<int>(f)) {
-                    Error(family.where,
-                          QStringLiteral("species %1 is also in the family at line %2")
-                              .arg(member)
-                              .arg(set_.families[static_cast<size_t>(owner)].where.line));
+                    Error(where, QStringLiteral("species %1 is also in the family at line %2")
+                                     .arg(member)
+                                     .arg(set_.families[static_cast<size_t>(owner)].where.line));
                 }
                 owner = static_cast<int>(f);
             }

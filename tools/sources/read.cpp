@@ -438,13 +438,17 @@ void ReadSpecies(const QString& folder, const QString& name, int number, ReadRes
     s.where = {name, 1};
     bool ok = true;
     const TextRule nameRule{1, rules::kSpeciesNameMax, true, false, false};
+    s.typesWhere = s.nameWhere[0] = s.nameWhere[1] = s.where;
     if (const auto n = r.Local(*root, "name", what, 1, nameRule, nameRule)) {
         s.name = *n;
+        s.nameWhere[0].line = LineOf(*root->at_path("name.ru").node());
+        s.nameWhere[1].line = LineOf(*root->at_path("name.en").node());
     } else {
         ok = false;
     }
     if (const toml::array* types =
             r.Array(r.Required(*root, "types", what, 1), QStringLiteral("types"))) {
+        s.typesWhere.line = LineOf(*types);
         for (const toml::node& t : *types) {
             if (const auto word = r.Text(&t, QStringLiteral("type"), kUpperWord)) {
                 s.types.push_back(*word);

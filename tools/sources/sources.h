@@ -63,7 +63,9 @@ struct SpeciesSource {
     std::vector<LevelMove> levelMoves;
     std::vector<int> tm;  // machine numbers in written order
     std::vector<int> hm;
-    Where where;
+    Where where;  // the file; line 1
+    Where typesWhere;
+    std::array<Where, 2> nameWhere;  // Russian, English
 };
 
 struct StepSource {
