@@ -29,7 +29,7 @@ QString DescribeLocation(int field, qsizetype byteOffset) {
 // position and the next NUL, and the search always starts at the running position, so the
 // whole load is one pass over the bytes.
 class FieldCutter {
-public:
+  public:
     explicit FieldCutter(const QByteArray& bytes) : data_(bytes.constData()), size_(bytes.size()) {
         if (size_ == 0 || data_[0] != '\0') {
             throw DatabaseError(DatabaseError::Kind::InvalidArgument, 1, 0,
@@ -37,26 +37,42 @@ public:
         }
     }
 
-    // The next field as [begin, end) byte offsets; the NUL at `end` becomes the running
-    // position.
-    std::pair<qsizetype, qsizetype> Next() {
+    // Starts the next field and returns the offset of its first byte.
+    qsizetype Begin() {
         ++field_;
-        const qsizetype begin = position_ + 1;
-        const void* nul = begin < size_ ? std::memchr(data_ + begin, 0, size_ - begin) : nullptr;
-        if (!nul) {
-            throw DatabaseError(DatabaseError::Kind::InvalidArgument, field_, begin,
-                                QStringLiteral("no NUL byte ends this field; the resource "
-                                               "ends after %1 complete fields")
-                                    .arg(GroupThousands(field_ - 1)));
-        }
-        position_ = static_cast<const char*>(nul) - data_;
-        return {begin, position_};
+        return position_ + 1;
     }
 
+    // Ends the current field at the NUL at offset `nul`, the new running position.
+    void End(qsizetype nul) { position_ = nul; }
+
+    [[noreturn]] void ThrowNoNul(qsizetype begin) const {
+        throw DatabaseError(DatabaseError::Kind::InvalidArgument, field_, begin,
+                            QStringLiteral("no NUL byte ends this field; the resource "
+                                           "ends after %1 complete fields")
+                                .arg(GroupThousands(field_ - 1)));
+    }
+
+    // The next field as [begin, end) byte offsets. Fields are short, so a plain scan beats a
+    // library search that pays its set-up cost on every field.
+    std::pair<qsizetype, qsizetype> Next() {
+        const qsizetype begin = Begin();
+        qsizetype p = begin;
+        while (p < size_ && data_[p] != '\0') {
+            ++p;
+        }
+        if (p >= size_) {
+            ThrowNoNul(begin);
+        }
+        End(p);
+        return {begin, p};
+    }
+
+    qsizetype size() const { return size_; }
     int field() const { return field_; }
     const char* data() const { return data_; }
 
-private:
+  private:
     const char* data_;
     qsizetype size_;
     qsizetype position_ = 0;
@@ -73,28 +89,36 @@ QString QuoteForMessage(const char* data, qsizetype length) {
 }
 
 class Reader {
-public:
+  public:
     Reader(const QByteArray& bytes, Database& db) : cutter_(bytes), db_(db) {
         // Every field decodes to as many characters as it has bytes; the prefixes are added
         // once per prefixed entry. Neither can exceed this bound.
         const qsizetype capacity = bytes.size() + kPrefixedEntriesMax * kLongestPrefix;
-        db_.textStorage = std::make_unique<char16_t[]>(capacity);
+        db_.textStorage = std::make_unique_for_overwrite<char16_t[]>(capacity);
         out_ = db_.textStorage.get();
     }
 
     Text TextField() { return PrefixedField(QStringView()); }
 
     Text PrefixedField(QStringView prefix) {
-        const auto [begin, end] = cutter_.Next();
+        const qsizetype begin = cutter_.Begin();
         char16_t* const start = out_;
         // An empty prefix has no storage to copy from, and memcpy must not see a null source.
         if (!prefix.isEmpty()) {
             std::memcpy(out_, prefix.utf16(), prefix.size() * sizeof(char16_t));
             out_ += prefix.size();
         }
-        for (const char* b = cutter_.data() + begin; b != cutter_.data() + end; ++b) {
-            *out_++ = cp1251::Decode(static_cast<unsigned char>(*b));
+        // Find the field's NUL and decode on the way, in one pass over its bytes.
+        const auto* const bytes = reinterpret_cast<const unsigned char*>(cutter_.data());
+        const unsigned char* b = bytes + begin;
+        const unsigned char* const limit = bytes + cutter_.size();
+        while (b < limit && *b != 0) {
+            *out_++ = cp1251::Decode(*b++);
         }
+        if (b >= limit) {
+            cutter_.ThrowNoNul(begin);
+        }
+        cutter_.End(b - bytes);
         return Text(start, out_ - start);
     }
 
@@ -118,8 +142,7 @@ public:
         for (const char* d = digits; d != e; ++d) {
             if (*d < '0' || *d > '9') {
                 throw DatabaseError(DatabaseError::Kind::TypeMismatch, field, begin,
-                                    QuoteForMessage(b, e - b) +
-                                        QStringLiteral(" is not a number"));
+                                    QuoteForMessage(b, e - b) + QStringLiteral(" is not a number"));
             }
             if (!overflow) {
                 value = value * 10 + (*d - '0');
@@ -138,7 +161,7 @@ public:
         return static_cast<Number>(value);
     }
 
-private:
+  private:
     FieldCutter cutter_;
     Database& db_;
     char16_t* out_ = nullptr;
@@ -147,10 +170,10 @@ private:
 }  // namespace
 
 DatabaseError::DatabaseError(Kind kind, int field, qsizetype byteOffset, const QString& detail)
-    : std::runtime_error(QString(QStringLiteral("database: ") + DescribeLocation(field, byteOffset) +
-                                  QStringLiteral(": ") + QLatin1String(kindName(kind)) +
-                                  QStringLiteral(": ") + detail)
-                              .toStdString()),
+    : std::runtime_error(QString(QStringLiteral("database: ") +
+                                 DescribeLocation(field, byteOffset) + QStringLiteral(": ") +
+                                 QLatin1String(kindName(kind)) + QStringLiteral(": ") + detail)
+                             .toStdString()),
       kind_(kind),
       field_(field),
       byteOffset_(byteOffset),
