@@ -1,8 +1,9 @@
-// The viewer: load the embedded database, then (once the window exists) show it.
+// The viewer: load the embedded database, then show the window and run on its events.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
+#include "form.h"
 #include "startup.h"
 
 namespace {
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
         ReportStartupError(QString::fromUtf8(error.what()));
         return 1;
     }
-    std::fprintf(stderr, "zentaloger: the database is loaded; the window is not built yet.\n");
-    return 0;
+    zentaloger::Form form(*state.database, state.view);
+    QObject::connect(&form, &zentaloger::Form::exitRequested, &app, [] { QCoreApplication::exit(0); });
+    form.Load();
+    form.show();
+    return app.exec();
 }

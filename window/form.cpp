@@ -1,0 +1,338 @@
+#include "form.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QToolTip>
+#include <QWindow>
+#include <cmath>
+
+namespace zentaloger {
+
+namespace {
+
+using toolkit::Label;
+using toolkit::OptionButton;
+
+const QColor kSelectionFore = QColor::fromRgb(0x000000), kSelectionBack = QColor::fromRgb(0xFFFF00);
+const QColor kIdleFore = QColor::fromRgb(0x808080), kIdleBack = QColor::fromRgb(0x800000);
+
+// Every caption that follows the language, in the order it is applied.
+struct CaptionRow {
+    const char* name;
+    int index;
+    const char16_t* english;
+    const char16_t* russian;
+};
+const CaptionRow kCaptions[] = {
+    {"lblUP", -1, u"UP", u"ВВЕРХ"},
+    {"lblDOWN", -1, u"DOWN", u"ВНИЗ"},
+    {"optMODE", 0, u"NUMERICAL", u"НУМЕРОВАННЫЙ"},
+    {"optMODE", 1, u"EVOLUTIONARY", u"ЭВОЛЮЦИОННЫЙ"},
+    {"optMODE", 2, u"ALPHABETICAL", u"АЛФАВИТНЫЙ"},
+    {"lblMODE", -1, u"ORDER", u"ПОРЯДОК"},
+    {"lblSTATISTICS", -1, u"STATISTICS", u"СТАТИСТИКА"},
+    {"lblDESCRIPTION", -1, u"DESCRIPTION", u"ОПИСАНИЕ"},
+    {"lblEVOLUTION", -1, u"EVOLUTION", u"ЭВОЛЮЦИЯ"},
+    {"lblMOVES", -1, u"MOVES", u"ДЕЙСТВИЯ"},
+    {"lblTM", -1, u"TM", u"TM"},
+    {"lblHM", -1, u"HM", u"HM"},
+    {"lblSTATISTICS_HITPOINTS", -1, u"HIT   POINTS   (HP)", u"ЗДОРОВЬЕ   (HP)"},
+    {"lblSTATISTICS_ATTACK", -1, u"ATTACK", u"АТАКА"},
+    {"lblSTATISTICS_DEFENCE", -1, u"DEFENCE", u"ЗАЩИТА"},
+    {"lblSTATISTICS_SPECIALATTACK", -1, u"SPECIAL   ATTACK", u"СПЕЦИАЛЬНАЯ   АТАКА"},
+    {"lblSTATISTICS_SPECIALDEFENCE", -1, u"SPECIAL   DEFENCE", u"СПЕЦИАЛЬНАЯ   ЗАЩИТА"},
+    {"lblSTATISTICS_SPEED", -1, u"SPEED", u"СКОРОСТЬ"},
+    {"lblMOVES_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
+    {"lblMOVES_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
+    {"lblMOVES_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
+    {"lblTM_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
+    {"lblTM_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
+    {"lblTM_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
+    {"lblHM_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
+    {"lblHM_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
+    {"lblHM_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
+};
+
+// The list's last possible first row, as a divisor of the thumb's track.
+constexpr double kTopRowSpan = kLastTopRow - kFirstTopRow;  // 235
+
+}  // namespace
+
+Form::Form(const Database& db, ViewState& view, FormHooks hooks)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      db_(db),
+      view_(view),
+      hooks_(std::move(hooks)) {
+    setObjectName(QStringLiteral("ZENTALOG"));
+    setWindowTitle(QStringLiteral("Zentaloger"));
+    setAccessibleName(QStringLiteral("Zentaloger"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/ICON/%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
+    setFixedSize(toolkit::Px(kWindowWidthTwips), toolkit::Px(kWindowHeightTwips));
+    FixLook();
+
+    BuildLayout(this, elements_);
+    list_ = element<toolkit::ListBox>("lstZENTARI");
+    name_ = element<Label>("lblNAME");
+    type_ = element<Label>("lblTYPE");
+    height_ = element<Label>("lblHEIGHT");
+    weight_ = element<Label>("lblWEIGHT");
+    description_ = element<Label>("lblDESCRIPTION_DESCRIPTION");
+    scroller_ = element<Label>("lblSCROLLER");
+    picture_ = element<toolkit::Image>("imgZENTARI");
+    logo_ = element<toolkit::Image>("imgLOGO");
+    for (int i = 0; i < kOrderCount; ++i) {
+        orders_[i] = element<OptionButton>("optMODE", i);
+        connect(orders_[i], &OptionButton::click, this, &Form::optMODE_Click);
+    }
+    for (int i = 0; i < kLanguageCount; ++i) {
+        languages_[i] = element<Label>("lblLANG", i);
+        connect(languages_[i], &Label::click, this, &Form::lblLANG_Click);
+    }
+    for (const CaptionRow& row : kCaptions) {
+        CaptionTarget target;
+        target.label = element<Label>(row.name, row.index);
+        target.option = element<OptionButton>(row.name, row.index);
+        Q_ASSERT(target.label || target.option);
+        target.text = {QString::fromUtf16(row.russian), QString::fromUtf16(row.english)};
+        captions_.push_back(std::move(target));
+    }
+
+    // A fixed style for the list's frame, whatever the desktop's style is.
+    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+    style->setParent(list_);
+    list_->setStyle(style);
+    connect(list_, &toolkit::ListBox::click, this, &Form::lstZENTARI_Click);
+    connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
+
+    // The large picture moves the window like the background.
+    const auto global = [this](int x, int y) {
+        return picture_->mapToGlobal(QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel));
+    };
+    connect(picture_, &toolkit::Image::mouseDown, this,
+            [this, global](int, int, int, int x, int y) { GrabWindow(global(x, y)); });
+    connect(picture_, &toolkit::Image::mouseMove, this,
+            [this, global](int, int button, int, int x, int y) {
+                if (button == 1) {
+                    DragWindow(global(x, y));
+                }
+            });
+    Centre();
+}
+
+void Form::FixLook() {
+    // One palette for every colour group, so neither a desktop theme nor focus changes a
+    // colour: the list is white with black text and a navy selection with white text.
+    QPalette palette;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, QColor::fromRgb(kDarkRed));
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::Text, Qt::black);
+        palette.setColor(group, QPalette::Highlight, QColor::fromRgb(0x000080));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::ToolTipBase, QColor::fromRgb(0xFFFFE1));
+        palette.setColor(group, QPalette::ToolTipText, Qt::black);
+    }
+    setPalette(palette);
+    QToolTip::setPalette(palette);
+    QToolTip::setFont(toolkit::Font(kFontPx, false));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Form::Centre() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgb(kDarkRed));
+}
+
+// ---- Load and languages
+
+void Form::Load() {
+    RefillList(true);
+    ShowSpecies();
+    if (hooks_.openFirstPage) {
+        hooks_.openFirstPage();
+    }
+    if (hooks_.attachWheel) {
+        hooks_.attachWheel();
+    }
+}
+
+void Form::lblLANG_Click(int index) {
+    if (index < 0 || index >= kLanguageCount) {
+        return;
+    }
+    if (hooks_.rememberPageEntries) {
+        hooks_.rememberPageEntries();
+    }
+    const int number = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
+    const int k = FindRowOfSpecies(db_, index, view_.listOrder, number);
+    view_.language = index;
+    view_.selectedRow = k + 1;
+    const int line = list_->listIndex();
+    view_.topRow = ClampTopRow(line >= 0 ? view_.selectedRow - line : view_.selectedRow);
+    RefillList(true);
+    ShowSpecies();
+    if (hooks_.restorePageEntries) {
+        hooks_.restorePageEntries();
+    }
+}
+
+void Form::ApplyLanguageCaptions() {
+    if (view_.listOrder >= 0 && view_.listOrder < kOrderCount) {
+        orders_[view_.listOrder]->setValue(true);  // raises optMODE_Click
+    }
+    logo_->setPicture(1000 + view_.language);
+    if (view_.language != 0 && view_.language != 1) {
+        return;
+    }
+    const int chosen = view_.language;
+    languages_[chosen]->setColors(kSelectionFore, kSelectionBack);
+    languages_[1 - chosen]->setColors(kIdleFore, kIdleBack);
+    for (const CaptionTarget& target : captions_) {
+        if (target.label) {
+            target.label->setCaption(target.text[chosen]);
+        } else {
+            target.option->setCaption(target.text[chosen]);
+        }
+    }
+}
+
+// ---- The list and its orders
+
+void Form::RefillList(bool recaption) {
+    list_->clear();
+    for (int r = view_.topRow; r <= view_.topRow + kListLines - 1; ++r) {
+        list_->addItem(db_.listLabel[r - 1][view_.language][view_.listOrder].toString());
+    }
+    const int selectedNumber = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
+    for (int p = 0; p < kListLines; ++p) {
+        if (SpeciesNumberOfLabel(list_->list(p)) == selectedNumber) {
+            list_->setSelected(p);  // raises lstZENTARI_Click before it returns
+            break;
+        }
+    }
+    const double track = list_->heightTwips() - scroller_->heightTwips();
+    const double top = list_->topTwips() + track * (view_.topRow - 1) / kTopRowSpan;
+    scroller_->setTop(static_cast<int>(std::lround(top)));
+    if (list_->isVisibleTo(this)) {
+        list_->setFocus();
+    }
+    if (recaption) {
+        ApplyLanguageCaptions();
+        if (list_->isVisibleTo(this)) {
+            list_->setFocus();
+        }
+    }
+}
+
+void Form::optMODE_Click(int index) {
+    if (index < 0 || index >= kOrderCount) {
+        return;
+    }
+    const int number = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
+    const int i = FindRowOfSpecies(db_, view_.language, index, number);
+    view_.listOrder = index;
+    view_.selectedRow = i + 1;
+    const int line = list_->listIndex();
+    view_.topRow = ClampTopRow(line >= 0 ? view_.selectedRow - line : view_.selectedRow);
+    RefillList(false);
+}
+
+void Form::lstZENTARI_Click() {
+    const int line = list_->listIndex();
+    if (line < 0) {
+        return;  // no line chosen: nothing to show
+    }
+    const int number = SpeciesNumberOfLabel(list_->list(line));
+    const int i = FindRowOfSpecies(db_, view_.language, view_.listOrder, number);
+    if (i < 0) {
+        return;
+    }
+    view_.selectedRow = i + 1;
+    if (name_->caption() != db_.listLabel[i][view_.language][view_.listOrder]) {
+        ShowSpecies();
+    }
+}
+
+// ---- The card
+
+void Form::ShowSpecies() {
+    const Text label = db_.listLabel[view_.selectedRow - 1][view_.language][view_.listOrder];
+    name_->setCaption(label.toString());
+    const int number = SpeciesNumberOfLabel(label);
+    const SpeciesRecord& species = db_.species[number - 1];
+    const int language = view_.language;
+    type_->setCaption(species.typeLabel[language].toString());
+    height_->setCaption(species.heightLabel[language].toString());
+    weight_->setCaption(species.weightLabel[language].toString());
+    description_->setCaption(species.description[language].toString());
+    picture_->setPicture(100 + number);
+    if (hooks_.refreshPages) {
+        hooks_.refreshPages(number);
+    }
+}
+
+// ---- Closing and moving
+
+void Form::lblEXIT_Click() {
+    if (hooks_.detachWheel) {
+        hooks_.detachWheel();
+    }
+    emit exitRequested();
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+    GrabWindow(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::LeftButton) {
+        DragWindow(event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+void Form::GrabWindow(QPoint global) {
+    dragging_ = false;
+    grabPointer_ = global;
+    grabWindow_ = pos();
+}
+
+void Form::DragWindow(QPoint global) {
+    if (!dragging_) {
+        dragging_ = true;
+        // With a window manager it moves the window itself and keeps the pointer until the
+        // button is released; without one the window follows the pointer from here.
+        systemMove_ = windowHandle() && windowHandle()->startSystemMove();
+        if (systemMove_) {
+            return;
+        }
+    }
+    // A window manager that took the move has moved the window by now; one that claimed the
+    // move and did nothing leaves it where it was, and then the pointer moves it.
+    if (systemMove_ && pos() != grabWindow_) {
+        return;
+    }
+    move(grabWindow_ + (global - grabPointer_));
+}
+
+}  // namespace zentaloger

@@ -1,0 +1,439 @@
+#include "toolkit.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace zentaloger::toolkit {
+
+namespace {
+
+QString g_family;
+
+QPoint TwipsOf(const QMouseEvent* event) {
+    const QPointF p = event->position();
+    return {qRound(p.x() * kTwipsPerPixel), qRound(p.y() * kTwipsPerPixel)};
+}
+
+// Draws each row itself: exact list colours, no focus frame, no style tint, text from the
+// row's left edge plus one pixel.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    RowDelegate(QObject* parent, int rowHeight) : QStyledItemDelegate(parent), rowHeight_(rowHeight) {}
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {0, rowHeight_};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        painter->fillRect(option.rect, selected ? palette.color(QPalette::Highlight)
+                                                : palette.color(QPalette::Base));
+        painter->setPen(selected ? palette.color(QPalette::HighlightedText)
+                                 : palette.color(QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+    }
+
+private:
+    int rowHeight_;
+};
+
+void DrawBorder(QPainter& painter, const QRect& rect) {
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+}  // namespace
+
+void RegisterEmbeddedFonts() {
+    if (!g_family.isEmpty()) {
+        return;
+    }
+    for (const char* file : {":/FONT/DejaVuSans.ttf", ":/FONT/DejaVuSans-Bold.ttf"}) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (id >= 0 && g_family.isEmpty()) {
+            g_family = QFontDatabase::applicationFontFamilies(id).value(0);
+        }
+    }
+    if (g_family.isEmpty()) {
+        // Only a build without the font resource gets here; any sans font then serves.
+        g_family = QStringLiteral("Sans Serif");
+    }
+}
+
+QFont Font(int pixelSize, bool bold) {
+    RegisterEmbeddedFonts();
+    QFont font(g_family);
+    font.setPixelSize(pixelSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    // Crisp pixel text, as at this size anti-aliasing only blurs the strokes.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+int ButtonOf(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftOf(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int KeyCodeOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Delete: return 46;
+        default: break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+        return 112 + (qtKey - Qt::Key_F1);
+    }
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
+        return qtKey;  // Qt and the virtual key codes agree here
+    }
+    return 0;
+}
+
+// ---- MouseElement
+
+MouseElement::MouseElement(QWidget* parent, int index) : QWidget(parent), index_(index) {}
+
+void MouseElement::mousePressEvent(QMouseEvent* event) {
+    // Qt keeps sending this widget every move until the release, also outside it: the
+    // capture the drag handlers rely on.
+    const QPoint t = TwipsOf(event);
+    emit mouseDown(index_, ButtonOf(event->button()), ShiftOf(event->modifiers()), t.x(), t.y());
+    event->accept();
+}
+
+void MouseElement::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint t = TwipsOf(event);
+    emit mouseUp(index_, ButtonOf(event->button()), ShiftOf(event->modifiers()), t.x(), t.y());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit click(index_);
+    }
+    event->accept();
+}
+
+void MouseElement::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint t = TwipsOf(event);
+    emit mouseMove(index_, ButtonOf(event->buttons()), ShiftOf(event->modifiers()), t.x(), t.y());
+    event->accept();
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent, int index) : MouseElement(parent, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    setAccessibleName(caption_);
+    update();
+}
+
+void Label::setForeColor(QColor color) {
+    if (color != fore_) {
+        fore_ = color;
+        update();
+    }
+}
+
+void Label::setBackColor(QColor color) {
+    if (color != back_) {
+        back_ = color;
+        update();
+    }
+}
+
+void Label::setColors(QColor fore, QColor back) {
+    if (fore != fore_ || back != back_) {
+        fore_ = fore;
+        back_ = back;
+        update();
+    }
+}
+
+void Label::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    update();
+}
+
+void Label::setBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void Label::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+QRect Label::textRect() const { return border_ ? rect().adjusted(1, 1, -1, -1) : rect(); }
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!transparent_) {
+        painter.fillRect(rect(), back_);
+    }
+    if (!caption_.isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(fore_);
+        painter.drawText(textRect(), int(alignment_ | Qt::AlignTop) | kTextFlags, caption_);
+    }
+    if (border_) {
+        DrawBorder(painter, rect());
+    }
+}
+
+// ---- Shape
+
+Shape::Shape(QWidget* parent, int index) : QWidget(parent), index_(index) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setBackColor(QColor color) {
+    if (color != back_) {
+        back_ = color;
+        update();
+    }
+}
+
+void Shape::setBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    if (border_) {
+        DrawBorder(painter, rect());
+    }
+}
+
+// ---- Line
+
+Line::Line(QWidget* parent, int index, QPoint from, QPoint to) : QWidget(parent), index_(index) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QRect box = QRect(from, to).normalized();
+    setGeometry(box.x(), box.y(), box.width() + 1, box.height() + 1);
+    from_ = from - box.topLeft();
+    to_ = to - box.topLeft();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawLine(from_, to_);
+}
+
+// ---- Image
+
+Image::Image(QWidget* parent, int index) : MouseElement(parent, index) {}
+
+bool Image::setPicture(int number) {
+    if (number == number_ && !picture_.isNull()) {
+        return true;
+    }
+    QPixmap pixmap(QStringLiteral(":/BITMAP/%1").arg(number));
+    if (pixmap.isNull()) {
+        clearPicture();
+        return false;
+    }
+    picture_ = pixmap;
+    number_ = number;
+    update();
+    return true;
+}
+
+void Image::clearPicture() {
+    picture_ = QPixmap();
+    number_ = 0;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    // At a scale factor above 1 each picture pixel becomes a block, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(QPoint(0, 0), picture_);
+}
+
+// ---- Frame
+
+Frame::Frame(QWidget* parent) : MouseElement(parent, -1) {}
+
+// ---- ListBox
+
+ListBox::ListBox(QWidget* parent, int rowHeight, QFont font)
+    : QListWidget(parent), rowHeight_(rowHeight) {
+    setFont(font);
+    setItemDelegate(new RowDelegate(this, rowHeight));
+    setUniformItemSizes(true);
+    setSpacing(0);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideNone);
+    // Selection follows the current row; Click is raised for every new line and never for
+    // the "no line" that clearing leaves.
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            emit click();
+        }
+    });
+}
+
+QString ListBox::list(int i) const {
+    const QListWidgetItem* it = item(i);
+    return it ? it->text() : QString();
+}
+
+void ListBox::setSelected(int i) {
+    if (i >= 0 && i < count()) {
+        setCurrentRow(i);
+    }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    // Skips the item view's habit of making the first line current when the list gains the
+    // focus without one: a line is chosen only by the user or from code.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    int keyCode = KeyCodeOf(event->key());
+    const int shift = ShiftOf(event->modifiers());
+    emit keyDown(keyCode, shift);
+    if (keyCode == -1) {
+        event->accept();
+        return;
+    }
+    // A single-column list: Left and Right step like Up and Down.
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        QKeyEvent mapped(event->type(), event->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                         event->modifiers());
+        QListWidget::keyPressEvent(&mapped);
+        event->setAccepted(mapped.isAccepted());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+// ---- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, int index) : MouseElement(parent, index) {}
+
+void OptionButton::setValue(bool value) {
+    value_ = value;
+    update();
+    if (!value) {
+        return;
+    }
+    for (OptionButton* other : parentWidget()->findChildren<OptionButton*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != this && other->value_) {
+            other->value_ = false;
+            other->update();
+        }
+    }
+    emit click(index());
+}
+
+void OptionButton::setCaption(const QString& caption) {
+    if (caption != caption_) {
+        caption_ = caption;
+        setAccessibleName(caption_);
+        update();
+    }
+}
+
+void OptionButton::setColors(QColor fore, QColor back) {
+    fore_ = fore;
+    back_ = back;
+    update();
+}
+
+void OptionButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    // The round mark: a 9-px circle, filled in the middle when chosen.
+    const int d = qMin(9, height() - 2);
+    const QRect mark(1, (height() - d) / 2, d, d);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5));
+    if (value_) {
+        painter.setBrush(Qt::black);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QRectF(mark).adjusted(2.5, 2.5, -2.5, -2.5));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(font());
+    painter.setPen(fore_);
+    painter.drawText(rect().adjusted(d + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint t = TwipsOf(event);
+    emit mouseUp(index(), ButtonOf(event->button()), ShiftOf(event->modifiers()), t.x(), t.y());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        // Choosing an option, even the one already chosen, raises its Click once.
+        setValue(true);
+    }
+    event->accept();
+}
+
+// ---- Timer
+
+Timer::Timer(QObject* parent, int index, int intervalMs) : QObject(parent), index_(index) {
+    timer_.setInterval(intervalMs);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &Timer::tick);
+}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled && !timer_.isActive()) {
+        timer_.start();
+    } else if (!enabled) {
+        timer_.stop();
+    }
+}
+
+}  // namespace zentaloger::toolkit

@@ -1,0 +1,244 @@
+#pragma once
+// The element layer the form is written against: labels, shapes, lines, images, frames, the
+// list box, option buttons and timers, each with the few properties and events the form
+// needs, over plain Qt widgets.
+//
+// Events carry what the form's handlers expect: Button (1 left, 2 right), Shift (1 Shift,
+// 2 Ctrl, 4 Alt) and X, Y in twips relative to the element. Labels and shapes paint
+// themselves from colours held as members, so a restyle costs a member store and an update.
+//
+// Elements with one name and an index form a group; `index()` is -1 for a single element.
+
+#include <QColor>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+namespace zentaloger::toolkit {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to pixels at 96 dots per inch, to the nearest pixel.
+constexpr int Px(int twips) {
+    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) /
+           kTwipsPerPixel;
+}
+constexpr int Twips(int px) { return px * kTwipsPerPixel; }
+
+// The embedded fonts are registered once; Font() gives the text font at a pixel size.
+void RegisterEmbeddedFonts();
+QFont Font(int pixelSize, bool bold);
+
+// Button and Shift values of one mouse or key event, as the handlers see them.
+int ButtonOf(Qt::MouseButtons buttons);
+int ShiftOf(Qt::KeyboardModifiers modifiers);
+// The virtual key code of a Qt key (Backspace 8, Page Up 33 .. Down 40, F4 115, letters and
+// digits as their upper-case character); 0 for keys the handlers never see.
+int KeyCodeOf(int qtKey);
+
+// Mouse events in the form's terms; MouseMove reports the buttons held during the move.
+class MouseElement : public QWidget {
+    Q_OBJECT
+public:
+    explicit MouseElement(QWidget* parent, int index);
+    int index() const { return index_; }
+
+signals:
+    void mouseDown(int index, int button, int shift, int x, int y);
+    void mouseUp(int index, int button, int shift, int x, int y);
+    void mouseMove(int index, int button, int shift, int x, int y);
+    // A left press released over the element; raised after mouseUp.
+    void click(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+};
+
+class Label : public MouseElement {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent, int index = -1);
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);  // also the accessible name
+    QColor foreColor() const { return fore_; }
+    void setForeColor(QColor color);
+    QColor backColor() const { return back_; }
+    void setBackColor(QColor color);
+    // Fore and back colour at once: one repaint for a colour pair.
+    void setColors(QColor fore, QColor back);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+    bool border() const { return border_; }
+    void setBorder(bool border);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
+
+    // Geometry in twips, as the handlers read and place it.
+    int left() const { return Twips(x()); }
+    int top() const { return Twips(y()); }
+    int heightTwips() const { return Twips(height()); }
+    void setTop(int twips) { move(x(), Px(twips)); }
+
+    // The rectangle the text is laid out in (inside the border).
+    QRect textRect() const;
+    static constexpr int kTextFlags = Qt::TextWordWrap;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    QColor fore_ = Qt::black;
+    QColor back_ = Qt::white;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    bool transparent_ = false;
+    bool border_ = false;
+};
+
+// A filled rectangle; the mouse goes through it to whatever lies behind.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget* parent, int index = -1);
+    int index() const { return index_; }
+    QColor backColor() const { return back_; }
+    void setBackColor(QColor color);
+    bool border() const { return border_; }
+    void setBorder(bool border);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int index_;
+    QColor back_ = Qt::white;
+    bool border_ = false;
+};
+
+// A one-pixel black line between two points of its parent; transparent to the mouse.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    // Endpoints in pixels of the parent.
+    Line(QWidget* parent, int index, QPoint from, QPoint to);
+    int index() const { return index_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int index_;
+    QPoint from_, to_;  // in the widget's own coordinates
+};
+
+// A picture at natural size from the top-left corner, never stretched or smoothed.
+class Image : public MouseElement {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent, int index = -1);
+    // Loads embedded bitmap `number` (":/BITMAP/<number>"); false and no picture if there is
+    // none. Loading the number already shown does nothing.
+    bool setPicture(int number);
+    void clearPicture();
+    int pictureNumber() const { return number_; }  // 0 without picture
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    int number_ = 0;
+};
+
+// A borderless container. Hiding it hides its children. Mouse events that reach it (through
+// its shapes) stop here: a page never moves the window.
+class Frame : public MouseElement {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent);
+};
+
+// Single-selection list with fixed rows. Click is raised whenever the selected line changes,
+// from code (setSelected, before it returns) or by the user (mouse, the list's own keys), and
+// only for a line, never for "no selection". KeyDown runs before the list's own key handling;
+// a handler that sets keyCode to -1 swallows the key.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    ListBox(QWidget* parent, int rowHeight, QFont font);
+
+    void addItem(const QString& text) { QListWidget::addItem(text); }
+    QString list(int i) const;
+    void setSelected(int i);
+    bool selected(int i) const { return i >= 0 && i == currentRow(); }
+    int listIndex() const { return currentRow(); }  // -1 without a selected line
+
+    int topTwips() const { return Twips(y()); }
+    int heightTwips() const { return Twips(height()); }
+
+signals:
+    void click();
+    void keyDown(int& keyCode, int shift);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    int rowHeight_;
+};
+
+// An option of a group with the same parent: choosing one (by the user, or setValue(true)
+// from code) clears the others and raises Click.
+class OptionButton : public MouseElement {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent, int index);
+
+    bool value() const { return value_; }
+    void setValue(bool value);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void setColors(QColor fore, QColor back);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    QColor fore_ = Qt::black;
+    QColor back_ = Qt::white;
+    bool value_ = false;
+};
+
+// Ticks on the UI thread only while enabled. tick() runs one tick directly (tests drive
+// timers this way instead of waiting).
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(QObject* parent, int index, int intervalMs);
+    int index() const { return index_; }
+    bool enabled() const { return timer_.isActive(); }
+    void setEnabled(bool enabled);
+    int interval() const { return timer_.interval(); }
+    void setInterval(int ms) { timer_.setInterval(ms); }
+    void tick() { emit timer(index_); }
+
+signals:
+    void timer(int index);
+
+private:
+    QTimer timer_;
+    int index_;
+};
+
+}  // namespace zentaloger::toolkit
