@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     zentaloger::Form form(*state.database, state.view);
-    QObject::connect(&form, &zentaloger::Form::exitRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&form, &zentaloger::Form::exitRequested, &app,
+                     [] { QCoreApplication::exit(0); });
     form.Load();
     form.show();
     return app.exec();

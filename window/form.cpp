@@ -115,7 +115,8 @@ Form::Form(const Database& db, ViewState& view, FormHooks hooks)
 
     // The large picture moves the window like the background.
     const auto global = [this](int x, int y) {
-        return picture_->mapToGlobal(QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel));
+        return picture_->mapToGlobal(
+            QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel));
     };
     connect(picture_, &toolkit::Image::mouseDown, this,
             [this, global](int, int, int, int x, int y) { GrabWindow(global(x, y)); });
@@ -332,6 +333,7 @@ void Form::DragWindow(QPoint global) {
     if (systemMove_ && pos() != grabWindow_) {
         return;
     }
+    systemMove_ = false;
     move(grabWindow_ + (global - grabPointer_));
 }
 

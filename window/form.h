@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "database.h"
-#include "layout.h"
+#include "formlayout.h"
 #include "toolkit/toolkit.h"
 #include "viewstate.h"
 
@@ -33,7 +33,7 @@ struct FormHooks {
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `db` and `view` outlive the form. Load() must run once before the form is shown.
     Form(const Database& db, ViewState& view, FormHooks hooks = {});
 
@@ -55,16 +55,16 @@ public:
     void lstZENTARI_Click();
     void lblEXIT_Click();
 
-signals:
+  signals:
     // The close box was clicked: the program ends now.
     void exitRequested();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     // A left-button drag on the background or the large picture: the press grabs the window
     // at the pointer's global position, each move with the button held drags it.
     void GrabWindow(QPoint global);

@@ -21,10 +21,11 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // Twips to pixels at 96 dots per inch, to the nearest pixel.
 constexpr int Px(int twips) {
-    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) /
-           kTwipsPerPixel;
+    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
-constexpr int Twips(int px) { return px * kTwipsPerPixel; }
+constexpr int Twips(int px) {
+    return px * kTwipsPerPixel;
+}
 
 // The embedded fonts are registered once; Font() gives the text font at a pixel size.
 void RegisterEmbeddedFonts();
@@ -40,29 +41,29 @@ int KeyCodeOf(int qtKey);
 // Mouse events in the form's terms; MouseMove reports the buttons held during the move.
 class MouseElement : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MouseElement(QWidget* parent, int index);
     int index() const { return index_; }
 
-signals:
+  signals:
     void mouseDown(int index, int button, int shift, int x, int y);
     void mouseUp(int index, int button, int shift, int x, int y);
     void mouseMove(int index, int button, int shift, int x, int y);
     // A left press released over the element; raised after mouseUp.
     void click(int index);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int index_;
 };
 
 class Label : public MouseElement {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent, int index = -1);
 
     const QString& caption() const { return caption_; }
@@ -90,10 +91,10 @@ public:
     QRect textRect() const;
     static constexpr int kTextFlags = Qt::TextWordWrap;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString caption_;
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;
@@ -105,7 +106,7 @@ private:
 // A filled rectangle; the mouse goes through it to whatever lies behind.
 class Shape : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Shape(QWidget* parent, int index = -1);
     int index() const { return index_; }
     QColor backColor() const { return back_; }
@@ -113,10 +114,10 @@ public:
     bool border() const { return border_; }
     void setBorder(bool border);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int index_;
     QColor back_ = Qt::white;
     bool border_ = false;
@@ -125,15 +126,15 @@ private:
 // A one-pixel black line between two points of its parent; transparent to the mouse.
 class Line : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Endpoints in pixels of the parent.
     Line(QWidget* parent, int index, QPoint from, QPoint to);
     int index() const { return index_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int index_;
     QPoint from_, to_;  // in the widget's own coordinates
 };
@@ -141,7 +142,7 @@ private:
 // A picture at natural size from the top-left corner, never stretched or smoothed.
 class Image : public MouseElement {
     Q_OBJECT
-public:
+  public:
     explicit Image(QWidget* parent, int index = -1);
     // Loads embedded bitmap `number` (":/BITMAP/<number>"); false and no picture if there is
     // none. Loading the number already shown does nothing.
@@ -150,10 +151,10 @@ public:
     int pictureNumber() const { return number_; }  // 0 without picture
     const QPixmap& picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
     int number_ = 0;
 };
@@ -162,7 +163,7 @@ private:
 // its shapes) stop here: a page never moves the window.
 class Frame : public MouseElement {
     Q_OBJECT
-public:
+  public:
     explicit Frame(QWidget* parent);
 };
 
@@ -172,7 +173,7 @@ public:
 // a handler that sets keyCode to -1 swallows the key.
 class ListBox : public QListWidget {
     Q_OBJECT
-public:
+  public:
     ListBox(QWidget* parent, int rowHeight, QFont font);
 
     void addItem(const QString& text) { QListWidget::addItem(text); }
@@ -184,15 +185,15 @@ public:
     int topTwips() const { return Twips(y()); }
     int heightTwips() const { return Twips(height()); }
 
-signals:
+  signals:
     void click();
     void keyDown(int& keyCode, int shift);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int rowHeight_;
 };
 
@@ -200,7 +201,7 @@ private:
 // from code) clears the others and raises Click.
 class OptionButton : public MouseElement {
     Q_OBJECT
-public:
+  public:
     explicit OptionButton(QWidget* parent, int index);
 
     bool value() const { return value_; }
@@ -209,11 +210,11 @@ public:
     void setCaption(const QString& caption);
     void setColors(QColor fore, QColor back);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString caption_;
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;
@@ -224,7 +225,7 @@ private:
 // timers this way instead of waiting).
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     Timer(QObject* parent, int index, int intervalMs);
     int index() const { return index_; }
     bool enabled() const { return timer_.isActive(); }
@@ -233,10 +234,10 @@ public:
     void setInterval(int ms) { timer_.setInterval(ms); }
     void tick() { emit timer(index_); }
 
-signals:
+  signals:
     void timer(int index);
 
-private:
+  private:
     QTimer timer_;
     int index_;
 };

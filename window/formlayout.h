@@ -58,7 +58,7 @@ QString ElementName(const char* name, int index);
 
 // Every element built from the table, found by name and index.
 class Elements {
-public:
+  public:
     template <typename T>
     T* get(const char* name, int index = -1) const {
         return qobject_cast<T*>(byName_.value(ElementName(name, index)));
@@ -67,7 +67,7 @@ public:
     void add(QObject* element) { byName_.insert(element->objectName(), element); }
     qsizetype size() const { return byName_.size(); }
 
-private:
+  private:
     QHash<QString, QObject*> byName_;
 };
 

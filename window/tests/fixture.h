@@ -1,0 +1,98 @@
+#pragma once
+// A form over a test database whose orders are simple enough to work out by hand:
+//   numerical     row r holds species r (1-based rows and numbers), both languages;
+//   evolutionary  the same rows, but species 5's label there reads "005 - <name> (II)", so
+//                 its label text differs between the two orders;
+//   alphabetical  Russian: row r holds species 252 - r (the reverse);
+//                 English: row r holds species ((r + 99) mod 251) + 1, so species n stands
+//                 on row ((n - 101) mod 251) + 1: species 101 on row 1, species 100 on 251.
+
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "database.h"
+#include "form.h"
+#include "layout.h"
+#include "testdata.h"
+#include "writer.h"
+
+namespace zentaloger::testing {
+
+inline QString LabelOf(int number, int language, const QString& suffix = QString()) {
+    return QStringLiteral("%1 - ").arg(number, 3, 10, QLatin1Char('0')) +
+           testdata::TestSpeciesName(number - 1, language) + suffix;
+}
+
+inline int EnglishAlphabeticalNumber(int row) {
+    return (row + 99) % kSpeciesCount + 1;
+}
+
+inline std::unique_ptr<Database> HandOrderedDatabase() {
+    std::vector<QString> f = testdata::TestDatabaseFields();
+    for (int row = 1; row <= kSpeciesCount; ++row) {
+        for (int language = 0; language < kLanguageCount; ++language) {
+            auto at = [&](int order) -> QString& {
+                return f[ListLabelField(row - 1, language, order) - 1];
+            };
+            at(0) = LabelOf(row, language);
+            at(1) = LabelOf(row, language, row == 5 ? QStringLiteral(" (II)") : QString());
+            at(2) =
+                language == 0 ? LabelOf(252 - row, 0) : LabelOf(EnglishAlphabeticalNumber(row), 1);
+        }
+    }
+    return LoadDatabase(EncodeResource(f));
+}
+
+// One shown form, loaded, with a count of card rebuilds (every ShowSpecies runs the page hook).
+struct Window {
+    std::unique_ptr<Database> db = HandOrderedDatabase();
+    ViewState view;
+    int cardBuilds = 0;
+    std::unique_ptr<Form> form;
+
+    Window() {
+        FormHooks hooks;
+        hooks.refreshPages = [this](int) { ++cardBuilds; };
+        form = std::make_unique<Form>(*db, view, hooks);
+        form->Load();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get())) {
+            qWarning("the test window was not exposed");
+        }
+        cardBuilds = 0;
+    }
+
+    template <typename T>
+    T* get(const char* name, int index = -1) const {
+        T* element = form->element<T>(name, index);
+        Q_ASSERT(element);
+        return element;
+    }
+    toolkit::ListBox* list() const { return get<toolkit::ListBox>("lstZENTARI"); }
+    toolkit::Label* label(const char* name, int index = -1) const {
+        return get<toolkit::Label>(name, index);
+    }
+
+    void clickLabel(const char* name, int index = -1) const {
+        QWidget* w = label(name, index);
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    void clickOrder(int order) const {
+        QWidget* w = get<toolkit::OptionButton>("optMODE", order);
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    void clickLine(int line) const {
+        QListWidget* l = list();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(line)).center());
+    }
+    // What scrolling does: a new first row, then a refill.
+    void scrollTo(int topRow) {
+        view.topRow = topRow;
+        form->RefillList(false);
+    }
+    int shownNumber() const { return SpeciesNumberOfLabel(label("lblNAME")->caption()); }
+};
+
+}  // namespace zentaloger::testing
