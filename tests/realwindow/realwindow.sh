@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The built viewer in a real X server: it opens centred at 377 x 349, shows its colours where
+# the layout puts them, switches language and order on clicks, moves when its background is
+# dragged and ends when its close box is clicked.
+#   realwindow.sh /path/to/zentaloger
+# Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
+set -euo pipefail
+app=${1:?usage: realwindow.sh /path/to/zentaloger}
+
+if ! command -v Xvfb >/dev/null; then
+    echo "realwindow: skipped, Xvfb is not installed (package xvfb)"
+    exit 77
+fi
+for tool in xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "realwindow: $tool is missing (xdotool, imagemagick)"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "realwindow: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+
+failures=0
+fail() {
+    echo "realwindow: FAIL: $*"
+    failures=$((failures + 1))
+}
+
+QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: "$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zentaloger$' | head -n1) ||
+    { echo "realwindow: the window did not appear"; cat "$work/app.log"; exit 1; }
+
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    wx=$X
+    wy=$Y
+    ww=$WIDTH
+    wh=$HEIGHT
+}
+geometry
+echo "realwindow: window at $wx,$wy size ${ww}x$wh on display $DISPLAY"
+[ "$ww" = 377 ] && [ "$wh" = 349 ] || fail "size ${ww}x$wh, want 377x349"
+# Centred on the 1024 x 768 screen, to a pixel.
+[ $((wx - 323)) -ge -1 ] && [ $((wx - 323)) -le 1 ] && [ $((wy - 209)) -ge -1 ] &&
+    [ $((wy - 209)) -le 1 ] || fail "not centred: at $wx,$wy"
+
+# The colour (RRGGBB) at window point x,y.
+pixel() {
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -crop "1x1+$((wx + $1))+$((wy + $2))" -depth 8 txt:- |
+        sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr a-f A-F
+}
+# Waits (up to 3 s) for the window to repaint to the expected colour at x,y.
+expect() {  # expect what x y RRGGBB
+    local got=
+    for _ in $(seq 30); do
+        got=$(pixel "$2" "$3")
+        [ "$got" = "$4" ] && return 0
+        sleep 0.1
+    done
+    fail "$1: ($2,$3) is #$got, want #$4"
+}
+click() {  # click x y: left click at window point x,y
+    xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
+}
+
+expect "background" 2 2 C00000
+expect "English label chosen" 265 9 FFFF00
+expect "Russian label idle" 313 9 800000
+expect "first list line selected" 365 37 000080
+expect "name box" 11 14 FF8000
+expect "scroller thumb at the top" 370 40 FFFF00
+expect "statistics tab open" 10 302 FFFF00
+
+click 313 12
+expect "Russian label chosen" 313 9 FFFF00
+expect "English label idle" 265 9 800000
+expect "species still selected" 365 37 000080
+click 265 12
+expect "English label chosen again" 265 9 FFFF00
+
+click 300 261  # the alphabetical order option
+expect "alphabetical option chosen" 275 261 000000
+expect "numerical option cleared" 275 237 FFFFFF
+click 300 237  # back to numerical: species 1 on the first line again
+expect "numerical option chosen" 275 237 000000
+expect "first line selected again" 365 37 000080
+
+click 300 74  # list line 3
+expect "clicked line selected" 365 74 000080
+expect "first line no longer selected" 365 37 FFFFFF
+
+# Drag the window by its background 40 px right and 30 px down.
+xdotool mousemove --sync $((wx + 2)) $((wy + 100)) mousedown 1
+for step in 1 2 3 4; do
+    xdotool mousemove --sync $((wx + 2 + 10 * step)) $((wy + 100 + 7 * step + (step == 4 ? 2 : 0)))
+done
+xdotool mouseup 1
+ox=$wx
+oy=$wy
+for _ in $(seq 30); do
+    geometry
+    [ "$wx" != "$ox" ] && break
+    sleep 0.1
+done
+[ "$((wx - ox))" = 40 ] && [ "$((wy - oy))" = 30 ] ||
+    fail "drag moved the window by $((wx - ox)),$((wy - oy)), want 40,30"
+expect "background after the move" 2 2 C00000
+
+click 364 12  # the close box
+if timeout 5 tail --pid="$app_pid" -f /dev/null; then
+    wait "$app_pid" && status=0 || status=$?
+    app_pid=
+    [ "$status" = 0 ] || fail "the program ended with status $status"
+else
+    fail "the close box did not end the program"
+fi
+
+if [ "$failures" -gt 0 ]; then
+    echo "realwindow: $failures check(s) failed"
+    exit 1
+fi
+echo "realwindow: all checks passed"
