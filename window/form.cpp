@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 #include <cmath>
@@ -71,13 +72,9 @@ Form::Form(const Database& db, ViewState& view, FormHooks hooks)
     setObjectName(QStringLiteral("ZENTALOG"));
     setWindowTitle(QStringLiteral("Zentaloger"));
     setAccessibleName(QStringLiteral("Zentaloger"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/ICON/%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
     setFixedSize(toolkit::Px(kWindowWidthTwips), toolkit::Px(kWindowHeightTwips));
     FixLook();
+    setFont(toolkit::Font(kFontPx, false));
 
     BuildLayout(this, elements_);
     list_ = element<toolkit::ListBox>("lstZENTARI");
@@ -161,6 +158,20 @@ void Form::Centre() {
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(kDarkRed));
+    if (!iconSet_) {
+        // The icon (six sizes to decode) is for the desktop, not for the first frame: it
+        // follows right after it.
+        iconSet_ = true;
+        QTimer::singleShot(0, this, &Form::SetIcon);
+    }
+}
+
+void Form::SetIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/ICON/%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
 }
 
 // ---- Load and languages

@@ -70,6 +70,7 @@ class Form : public QWidget {
     void GrabWindow(QPoint global);
     void DragWindow(QPoint global);
     void FixLook();
+    void SetIcon();
     void Centre();
 
     const Database& db_;
@@ -96,6 +97,7 @@ class Form : public QWidget {
     };
     std::vector<CaptionTarget> captions_;
 
+    bool iconSet_ = false;
     bool dragging_ = false;
     bool systemMove_ = false;
     QPoint grabPointer_, grabWindow_;

@@ -1053,7 +1053,9 @@ QObject* Create(const ElementSpec& spec, int k, QWidget* parent) {
     if (spec.kind != K::Line) {
         widget->setGeometry(PixelRect(spec, k));
     }
-    widget->setFont(font);
+    if (font != parent->font()) {
+        widget->setFont(font);  // most elements take the window's own font unchanged
+    }
     if (spec.toolTip) {
         widget->setToolTip(QString::fromLatin1(spec.toolTip));
     }

@@ -58,6 +58,8 @@ class TestForm : public QObject {
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Zentaloger"));
         QCOMPARE(w.form->size(), QSize(377, 349));
         QCOMPARE(w.label("lblEXIT")->toolTip(), QStringLiteral("Close"));
+        QCoreApplication::processEvents();  // the icon follows the first frame
+        QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(256, 256)));
     }
 
     // Start in English, in `order`: page from `top`, click line `line`, then optionally

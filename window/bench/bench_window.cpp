@@ -1,0 +1,124 @@
+// The window's figures in one run, with the baseline measured beside them:
+//   start   cold start to the first painted frame, the viewer against the baseline program
+//           (a bare window of 250 painted labels, a 16-row list and two images), each the
+//           median of alternating runs, and the ratio;
+//   memory  the peak resident set of each, and the difference;
+//   refill  RefillList (16 lines rebuilt, one marked, the thumb placed);
+//   card    ShowSpecies for a new species and the repaint it causes;
+// on the offscreen platform, with the shipped database and pictures.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "form.h"
+#include "startup.h"
+
+extern char** environ;
+
+namespace {
+
+struct Run {
+    double ms;
+    long peakKb;
+};
+
+Run Spawn(const QByteArray& program) {
+    char* argv[] = {const_cast<char*>(program.constData()), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", program.constData());
+        std::exit(1);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", program.constData());
+        std::exit(1);
+    }
+    return {ms, usage.ru_maxrss};
+}
+
+template <typename T>
+T Median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Microseconds per call of `step`: the median of `rounds` timed calls.
+template <typename Step>
+double MedianMicros(int rounds, Step step) {
+    std::vector<double> us;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step(i);
+        us.push_back(timer.nsecsElapsed() / 1000.0);
+    }
+    return Median(us);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    QApplication app(argc, argv);
+    const QByteArray dir = QCoreApplication::applicationDirPath().toLocal8Bit();
+    const QByteArray viewer = dir + "/bench_start_viewer";
+    const QByteArray baseline = dir + "/bench_start_baseline";
+
+    const int runs = 15;
+    std::vector<double> viewerMs, baselineMs;
+    std::vector<long> viewerKb, baselineKb;
+    Spawn(viewer);  // page cache and font cache warm for both
+    Spawn(baseline);
+    for (int i = 0; i < runs; ++i) {
+        const Run v = Spawn(viewer);
+        const Run b = Spawn(baseline);
+        viewerMs.push_back(v.ms);
+        viewerKb.push_back(v.peakKb);
+        baselineMs.push_back(b.ms);
+        baselineKb.push_back(b.peakKb);
+    }
+    const double vMs = Median(viewerMs), bMs = Median(baselineMs);
+    const long vKb = Median(viewerKb), bKb = Median(baselineKb);
+    std::printf("start to first frame: viewer %.1f ms, baseline %.1f ms, ratio %.2f (limit 1.15)\n",
+                vMs, bMs, vMs / bMs);
+    std::printf("peak RSS: viewer %.1f MB, baseline %.1f MB, difference %+.1f MB (limit +8)\n",
+                vKb / 1024.0, bKb / 1024.0, (vKb - bKb) / 1024.0);
+
+    zentaloger::StartupState state = zentaloger::StartUp();
+    zentaloger::Form form(*state.database, state.view);
+    form.Load();
+    form.show();
+    QCoreApplication::processEvents();
+    form.repaint();
+
+    const double refill = MedianMicros(2000, [&](int i) {
+        state.view.topRow = 1 + (i * 37) % 236;
+        form.RefillList(false);
+    });
+    std::printf("RefillList: %.1f us (limit 300)\n", refill);
+
+    // A new species each call: the card's texts, the picture loaded, the window repainted.
+    state.view.topRow = 1;
+    form.RefillList(false);
+    const double card = MedianMicros(500, [&](int i) {
+        state.view.selectedRow = 1 + (i * 53) % 251;
+        form.ShowSpecies();
+        form.repaint();
+    });
+    std::printf("ShowSpecies + repaint: %.1f us (limit 2000)\n", card);
+    return 0;
+}
