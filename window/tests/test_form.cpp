@@ -1,6 +1,7 @@
 // The form through its real widgets: the start-up state, the language switch and the order
 // change at the clamps, when the card is rebuilt, and what the grabbed window shows where.
 #include <QAccessible>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -453,6 +454,70 @@ class TestForm : public QObject {
         QVERIFY(position("imgZENTARI") > position("shpZENTARI"));
         QVERIFY(position("lEXIT(0)") > position("lblEXIT"));
         QVERIFY(position("fraSTATISTICS") > position("fraHM"));
+    }
+
+    // Seeded random input of every kind this issue handles (list clicks and keys, orders,
+    // languages, scrolling), with the window's invariants checked after each event. A failure
+    // names the seed and the event.
+    void randomRunKeepsTheInvariants_data() {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 20261207u}) {
+            QTest::addRow("seed %u", seed) << seed;
+        }
+    }
+    void randomRunKeepsTheInvariants() {
+        QFETCH(quint32, seed);
+        Window w;
+        QRandomGenerator random(seed);
+        const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+        for (int event = 0; event < 150; ++event) {
+            const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
+            switch (random.bounded(5)) {
+                case 0:
+                    w.clickLine(random.bounded(16));
+                    break;
+                case 1:
+                    w.clickOrder(random.bounded(3));
+                    break;
+                case 2:
+                    w.clickLabel("lblLANG", random.bounded(2));
+                    break;
+                case 3:
+                    w.scrollTo(1 + random.bounded(236));
+                    break;
+                default:
+                    QTest::keyClick(w.list(), keys[random.bounded(6)]);
+                    break;
+            }
+            const ViewState& v = w.view;
+            QVERIFY2(v.topRow >= 1 && v.topRow <= 236, qPrintable(where));
+            QVERIFY2(v.selectedRow >= 1 && v.selectedRow <= 251, qPrintable(where));
+            const int selected =
+                SpeciesNumberOfLabel(w.db->listLabel[v.selectedRow - 1][v.language][v.listOrder]);
+            // The card shows the selected species, in the current language.
+            QVERIFY2(w.shownNumber() == selected, qPrintable(where));
+            QVERIFY2(
+                w.label("lblNAME")->caption().mid(6) ==
+                    testdata::TestSpeciesName(selected - 1, v.language) +
+                        (v.listOrder == 1 && selected == 5 ? QStringLiteral(" (II)") : QString()),
+                qPrintable(where));
+            // The list shows its page, and marks the selected row exactly when it is on it.
+            for (int p = 0; p < 16; ++p) {
+                QVERIFY2(
+                    w.list()->list(p) == w.db->listLabel[v.topRow - 1 + p][v.language][v.listOrder],
+                    qPrintable(where));
+            }
+            const int line = v.selectedRow - v.topRow;
+            QVERIFY2(w.list()->listIndex() == (line >= 0 && line < 16 ? line : -1),
+                     qPrintable(where));
+            const double thumb = 525 + 2505.0 * (v.topRow - 1) / 235;
+            QVERIFY2(qAbs(w.label("lblSCROLLER")->top() - thumb) <= 15, qPrintable(where));
+            QVERIFY2(w.get<toolkit::OptionButton>("optMODE", v.listOrder)->value(),
+                     qPrintable(where));
+            QVERIFY2(w.label("lblLANG", v.language)->backColor() == QColor(0xFFFF00),
+                     qPrintable(where));
+        }
     }
 
     void listShowsExactlySixteenRows() {

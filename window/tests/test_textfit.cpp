@@ -89,7 +89,7 @@ class TestTextFit : public QObject {
     // single word is wider than the label.
     void descriptions() {
         const QFontMetrics metrics(Font(kFontPx, false));
-        const QRect box(0, 0, Px(3555), Px(1095));
+        const QRect box(0, 0, Px(3555), Px(1095) - toolkit::Label::kAccentRoom);
         QStringList cutOff;
         for (int language = 0; language < kLanguageCount; ++language) {
             for (int i = 0; i < kSpeciesCount; ++i) {

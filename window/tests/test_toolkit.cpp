@@ -372,6 +372,39 @@ class TestToolkit : public QObject {
         QVERIFY(!inkInRows(24, 40));
     }
 
+    // The tallest accents (the breve of Й) stay inside an 11-px list row and an 11-px
+    // bordered label: each letter draws differently from its plain form.
+    void accentsFitTheRow_data() {
+        QTest::addColumn<QString>("accented");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("short i") << "Й"
+                                 << "И";
+        QTest::newRow("yo") << "Ё"
+                            << "Е";
+    }
+    void accentsFitTheRow() {
+        QFETCH(QString, accented);
+        QFETCH(QString, plain);
+        auto listRow = [](const QString& text) {
+            ListWindow w;
+            w.list->item(0)->setText(text);
+            return w.list->viewport()->grab(w.list->visualItemRect(w.list->item(0))).toImage();
+        };
+        auto label = [](const QString& text) {
+            QWidget window;
+            auto* l = new Label(&window);
+            l->setFont(Font(9, true));
+            l->setBorder(true);
+            l->setGeometry(0, 0, 40, 13);
+            l->setCaption(text);
+            window.show();
+            // Only the rows inside the border: ink clipped by it would not count.
+            return l->grab(QRect(1, 1, 38, 11)).toImage();
+        };
+        QVERIFY(listRow(accented) != listRow(plain));
+        QVERIFY(label(accented) != label(plain));
+    }
+
     void accessibleNameIsTheCaption() {
         QWidget window;
         auto* label = new Label(&window);

@@ -218,7 +218,8 @@ void Label::setAlignment(Qt::Alignment alignment) {
 }
 
 QRect Label::textRect() const {
-    return border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    const int b = border_ ? 1 : 0;
+    return rect().adjusted(b, b + kAccentRoom, -b, -b);
 }
 
 void Label::paintEvent(QPaintEvent*) {

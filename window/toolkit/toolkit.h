@@ -87,9 +87,13 @@ class Label : public MouseElement {
     int heightTwips() const { return Twips(height()); }
     void setTop(int twips) { move(x(), Px(twips)); }
 
-    // The rectangle the text is laid out in (inside the border).
+    // The rectangle the text is laid out in: inside the border, and one pixel down, since
+    // at 9 px the marks over capitals (the breve of Й, the dots of Ё) rise two pixels above
+    // the font's ascent; so the lower row of a mark shows and descenders keep their room.
+    // The text is not clipped to this rectangle, only to the label.
     QRect textRect() const;
-    static constexpr int kTextFlags = Qt::TextWordWrap;
+    static constexpr int kTextFlags = Qt::TextWordWrap | Qt::TextDontClip;
+    static constexpr int kAccentRoom = 1;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
