@@ -104,9 +104,10 @@ Form::Form(const Database& db, ViewState& view, FormHooks hooks)
     }
 
     // A fixed style for the list's frame, whatever the desktop's style is.
-    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
-    style->setParent(list_);
-    list_->setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        style->setParent(list_);
+        list_->setStyle(style);
+    }
     connect(list_, &toolkit::ListBox::click, this, &Form::lstZENTARI_Click);
     connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
 
