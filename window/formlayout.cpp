@@ -13,7 +13,7 @@ constexpr const char16_t* kCredits = u"ZENTALOGER  -  A FIELD GUIDE TO ALL 251 Z
 
 // The window's own elements, front to back. The wheel capture control has no appearance and
 // is no element here.
-const ElementSpec kWindowElements[] = {
+const ElementRow kWindowElements[] = {
     {.kind = K::ListBox,
      .name = "lstZENTARI",
      .left = 3960,
@@ -826,8 +826,8 @@ const PanelRow kPanelRows[] = {
      u""},
 };
 
-std::vector<ElementSpec> MakeTable() {
-    std::vector<ElementSpec> table(std::begin(kWindowElements), std::end(kWindowElements));
+std::vector<ElementRow> MakeTable() {
+    std::vector<ElementRow> table(std::begin(kWindowElements), std::end(kWindowElements));
 
     for (const StatisticsRow& row : kStatisticsRows) {
         table.push_back({.kind = K::Label,
@@ -980,43 +980,43 @@ Qt::Alignment AlignmentOf(Align align) {
     return Qt::AlignLeft;
 }
 
-QRect PixelRect(const ElementSpec& spec, int k) {
+QRect PixelRect(const ElementRow& row, int k) {
     using toolkit::Px;
-    const int left = spec.left + k * spec.stepLeft;
-    const int top = spec.top + k * spec.stepTop;
+    const int left = row.left + k * row.stepLeft;
+    const int top = row.top + k * row.stepTop;
     // Edges are rounded, not sizes, so neighbours placed edge to edge in twips stay so.
     return QRect(QPoint(Px(left), Px(top)),
-                 QPoint(Px(left + spec.width) - 1, Px(top + spec.height) - 1));
+                 QPoint(Px(left + row.width) - 1, Px(top + row.height) - 1));
 }
 
-QObject* Create(const ElementSpec& spec, int k, QWidget* parent) {
-    const int index = spec.firstIndex < 0 ? -1 : spec.firstIndex + k;
-    const QColor fore = QColor::fromRgb(spec.fore);
-    const QColor back = QColor::fromRgb(spec.back);
-    const QFont font = toolkit::Font(spec.small ? kSmallFontPx : kFontPx, spec.bold);
+QObject* Create(const ElementRow& row, int k, QWidget* parent) {
+    const int index = row.firstIndex < 0 ? -1 : row.firstIndex + k;
+    const QColor fore = QColor::fromRgb(row.fore);
+    const QColor back = QColor::fromRgb(row.back);
+    const QFont font = toolkit::Font(row.small ? kSmallFontPx : kFontPx, row.bold);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case K::Label: {
             auto* label = new toolkit::Label(parent, index);
             label->setColors(fore, back);
-            label->setTransparent(spec.transparent);
-            label->setBorder(spec.border);
-            label->setAlignment(AlignmentOf(spec.align));
-            label->setCaption(QString::fromUtf16(spec.caption));
+            label->setTransparent(row.transparent);
+            label->setBorder(row.border);
+            label->setAlignment(AlignmentOf(row.align));
+            label->setCaption(QString::fromUtf16(row.caption));
             widget = label;
             break;
         }
         case K::Shape: {
             auto* shape = new toolkit::Shape(parent, index);
             shape->setBackColor(back);
-            shape->setBorder(spec.border);
+            shape->setBorder(row.border);
             widget = shape;
             break;
         }
         case K::Line: {
             using toolkit::Px;
-            widget = new toolkit::Line(parent, index, QPoint(Px(spec.left), Px(spec.top)),
-                                       QPoint(Px(spec.width), Px(spec.height)));
+            widget = new toolkit::Line(parent, index, QPoint(Px(row.left), Px(row.top)),
+                                       QPoint(Px(row.width), Px(row.height)));
             break;
         }
         case K::Image:
@@ -1038,28 +1038,28 @@ QObject* Create(const ElementSpec& spec, int k, QWidget* parent) {
         case K::Option: {
             auto* option = new toolkit::OptionButton(parent, index);
             option->setColors(fore, back);
-            option->setCaption(QString::fromUtf16(spec.caption));
+            option->setCaption(QString::fromUtf16(row.caption));
             widget = option;
             break;
         }
         case K::Timer: {
-            auto* timer = new toolkit::Timer(parent, index, spec.interval);
-            timer->setObjectName(ElementName(spec.name, index));
-            timer->setEnabled(spec.enabled);
+            auto* timer = new toolkit::Timer(parent, index, row.interval);
+            timer->setObjectName(ElementName(row.name, index));
+            timer->setEnabled(row.enabled);
             return timer;
         }
     }
-    widget->setObjectName(ElementName(spec.name, index));
-    if (spec.kind != K::Line) {
-        widget->setGeometry(PixelRect(spec, k));
+    widget->setObjectName(ElementName(row.name, index));
+    if (row.kind != K::Line) {
+        widget->setGeometry(PixelRect(row, k));
     }
     if (font != parent->font()) {
         widget->setFont(font);  // most elements take the window's own font unchanged
     }
-    if (spec.toolTip) {
-        widget->setToolTip(QString::fromLatin1(spec.toolTip));
+    if (row.toolTip) {
+        widget->setToolTip(QString::fromLatin1(row.toolTip));
     }
-    if (!spec.visible) {
+    if (!row.visible) {
         widget->hide();
     }
     return widget;
@@ -1067,8 +1067,8 @@ QObject* Create(const ElementSpec& spec, int k, QWidget* parent) {
 
 }  // namespace
 
-std::span<const ElementSpec> LayoutTable() {
-    static const std::vector<ElementSpec> table = MakeTable();
+std::span<const ElementRow> LayoutTable() {
+    static const std::vector<ElementRow> table = MakeTable();
     return table;
 }
 
@@ -1078,21 +1078,21 @@ QString ElementName(const char* name, int index) {
 }
 
 void BuildLayout(QWidget* window, Elements& elements) {
-    const std::span<const ElementSpec> table = LayoutTable();
+    const std::span<const ElementRow> table = LayoutTable();
     // Window elements first, so the frames exist when their children are made; within each
     // parent, back to front: a later child is drawn above an earlier one.
     for (bool children : {false, true}) {
-        for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
-            if ((spec->parent != nullptr) != children) {
+        for (auto row = table.rbegin(); row != table.rend(); ++row) {
+            if ((row->parent != nullptr) != children) {
                 continue;
             }
             QWidget* parent = window;
-            if (spec->parent) {
-                parent = elements.get<toolkit::Frame>(spec->parent);
+            if (row->parent) {
+                parent = elements.get<toolkit::Frame>(row->parent);
                 Q_ASSERT(parent);
             }
-            for (int k = spec->count - 1; k >= 0; --k) {
-                elements.add(Create(*spec, k, parent));
+            for (int k = row->count - 1; k >= 0; --k) {
+                elements.add(Create(*row, k, parent));
             }
         }
     }

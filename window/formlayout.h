@@ -24,7 +24,7 @@ inline constexpr unsigned kBlack = 0x000000, kWhite = 0xFFFFFF, kYellow = 0xFFFF
 // One row of the table. An indexed row stands for `count` elements with indices
 // firstIndex.. firstIndex + count - 1, the k-th placed at (left + k * stepLeft,
 // top + k * stepTop). A line's left, top, width, height are its two endpoints (x1, y1, x2, y2).
-struct ElementSpec {
+struct ElementRow {
     ElementKind kind;
     const char* name;
     const char* parent = nullptr;  // a frame's name, or the window
@@ -47,7 +47,7 @@ struct ElementSpec {
 };
 
 // Table 1 and the page frames' children, front to back.
-std::span<const ElementSpec> LayoutTable();
+std::span<const ElementRow> LayoutTable();
 
 inline constexpr int kWindowWidthTwips = 5655, kWindowHeightTwips = 5235;
 inline constexpr int kListRowTwips = 165;

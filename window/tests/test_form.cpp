@@ -413,13 +413,13 @@ class TestForm : public QObject {
         Window w;
         QWidget* form = w.form.get();
         int widgets = 0;
-        for (const ElementSpec& spec : LayoutTable()) {
-            for (int k = 0; k < spec.count; ++k) {
-                const int index = spec.firstIndex < 0 ? -1 : spec.firstIndex + k;
-                const QString name = ElementName(spec.name, index);
+        for (const ElementRow& row : LayoutTable()) {
+            for (int k = 0; k < row.count; ++k) {
+                const int index = row.firstIndex < 0 ? -1 : row.firstIndex + k;
+                const QString name = ElementName(row.name, index);
                 const QList<QObject*> found = form->findChildren<QObject*>(name);
                 QVERIFY2(found.size() == 1, qPrintable(name));
-                if (spec.kind == ElementKind::Timer || spec.kind == ElementKind::Line) {
+                if (row.kind == ElementKind::Timer || row.kind == ElementKind::Line) {
                     continue;
                 }
                 ++widgets;
@@ -429,8 +429,8 @@ class TestForm : public QObject {
                 }
                 const QRect twips(widget->x() * 15, widget->y() * 15, widget->width() * 15,
                                   widget->height() * 15);
-                const QRect expected(spec.left + k * spec.stepLeft, spec.top + k * spec.stepTop,
-                                     spec.width, spec.height);
+                const QRect expected(row.left + k * row.stepLeft, row.top + k * row.stepTop,
+                                     row.width, row.height);
                 QVERIFY2(qAbs(twips.left() - expected.left()) <= 7 &&
                              qAbs(twips.top() - expected.top()) <= 7 &&
                              qAbs(twips.width() - expected.width()) <= 15 &&

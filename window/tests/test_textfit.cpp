@@ -113,15 +113,15 @@ class TestTextFit : public QObject {
     // The fixed captions and the credits line, in the font of their element.
     void fixedCaptions() {
         QStringList tooWide;
-        for (const ElementSpec& spec : LayoutTable()) {
-            if (spec.kind != ElementKind::Label || !*spec.caption) {
+        for (const ElementRow& row : LayoutTable()) {
+            if (row.kind != ElementKind::Label || !*row.caption) {
                 continue;
             }
-            const QFontMetrics metrics(Font(spec.small ? kSmallFontPx : kFontPx, spec.bold));
-            const QString caption = QString::fromUtf16(spec.caption);
-            const int room = Room(spec.width, spec.border ? 2 : 0);
+            const QFontMetrics metrics(Font(row.small ? kSmallFontPx : kFontPx, row.bold));
+            const QString caption = QString::fromUtf16(row.caption);
+            const int room = Room(row.width, row.border ? 2 : 0);
             if (metrics.horizontalAdvance(caption) > room) {
-                tooWide << QStringLiteral("%1 \"%2\"").arg(QLatin1String(spec.name), caption);
+                tooWide << QStringLiteral("%1 \"%2\"").arg(QLatin1String(row.name), caption);
             }
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(u'\n')));

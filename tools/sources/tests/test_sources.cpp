@@ -80,7 +80,7 @@ SourceSet Fixture() {
         SpeciesSource s;
         s.number = n;
         s.name = {QStringLiteral("ВИД") + Letters(n, kCyrillic, 3),
-                  QStringLiteral("SPEC") + Letters(n, kLatin, 3)};
+                  QStringLiteral("BEAST") + Letters(n, kLatin, 3)};
         s.types = {set.types[static_cast<size_t>(n % 17)].en};
         if (n % 3 == 0) {
             s.types << set.types[static_cast<size_t>((n + 5) % 17)].en;
@@ -366,14 +366,14 @@ void TestSources::diagnostics_data() {
                                   << "heigth =" << true << "unknown key \"heigth\"";
     QTest::newRow("broken TOML") << species << "height = 25"
                                  << "height = 25 25" << true << "not valid TOML";
-    QTest::newRow("lower-case name") << species << "name.en = \"SPECAAF\""
+    QTest::newRow("lower-case name") << species << "name.en = \"BEASTAAF\""
                                      << "name.en = \"Specaaf\"" << true << "must be upper case";
     QTest::newRow("space in a species name")
-        << species << "name.en = \"SPECAAF\""
-        << "name.en = \"SPEC AAF\"" << true << "must not contain spaces";
+        << species << "name.en = \"BEASTAAF\""
+        << "name.en = \"BEAST AAF\"" << true << "must not contain spaces";
     QTest::newRow("name longer than eleven")
-        << species << "name.en = \"SPECAAF\""
-        << "name.en = \"SPECAAFSPECA\"" << true << "has 12 characters; it must have 1 to 11";
+        << species << "name.en = \"BEASTAAF\""
+        << "name.en = \"BEASTAAFBEAS\"" << true << "has 12 characters; it must have 1 to 11";
     QTest::newRow("character outside the set") << species << "compiler tests."
                                                << "compiler tests?" << true << "U+003F";
     QTest::newRow("doubled space in a description")
