@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "detailpages.h"
 #include "form.h"
 #include "startup.h"
 
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
         ReportStartupError(QString::fromUtf8(error.what()));
         return 1;
     }
-    zentaloger::Form form(*state.database, state.view);
+    zentaloger::pages::DetailPages pages;
+    zentaloger::Form form(*state.database, state.view, pages);
     QObject::connect(&form, &zentaloger::Form::exitRequested, &app,
                      [] { QCoreApplication::exit(0); });
     form.Load();

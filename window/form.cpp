@@ -12,71 +12,37 @@
 #include <QWindow>
 #include <cmath>
 
-namespace zentaloger {
+#include "thumb.h"
+#include "windowlayout.h"
 
-namespace {
+namespace zentaloger {
 
 using toolkit::Label;
 using toolkit::OptionButton;
 
-const QColor kSelectionFore = QColor::fromRgb(0x000000), kSelectionBack = QColor::fromRgb(0xFFFF00);
-const QColor kIdleFore = QColor::fromRgb(0x808080), kIdleBack = QColor::fromRgb(0x800000);
-
-// Every caption that follows the language, in the order it is applied.
-struct CaptionRow {
-    const char* name;
-    int index;
-    const char16_t* english;
-    const char16_t* russian;
-};
-const CaptionRow kCaptions[] = {
-    {"lblUP", -1, u"UP", u"ВВЕРХ"},
-    {"lblDOWN", -1, u"DOWN", u"ВНИЗ"},
-    {"optMODE", 0, u"NUMERICAL", u"НУМЕРОВАННЫЙ"},
-    {"optMODE", 1, u"EVOLUTIONARY", u"ЭВОЛЮЦИОННЫЙ"},
-    {"optMODE", 2, u"ALPHABETICAL", u"АЛФАВИТНЫЙ"},
-    {"lblMODE", -1, u"ORDER", u"ПОРЯДОК"},
-    {"lblSTATISTICS", -1, u"STATISTICS", u"СТАТИСТИКА"},
-    {"lblDESCRIPTION", -1, u"DESCRIPTION", u"ОПИСАНИЕ"},
-    {"lblEVOLUTION", -1, u"EVOLUTION", u"ЭВОЛЮЦИЯ"},
-    {"lblMOVES", -1, u"MOVES", u"ДЕЙСТВИЯ"},
-    {"lblTM", -1, u"TM", u"TM"},
-    {"lblHM", -1, u"HM", u"HM"},
-    {"lblSTATISTICS_HITPOINTS", -1, u"HIT   POINTS   (HP)", u"ЗДОРОВЬЕ   (HP)"},
-    {"lblSTATISTICS_ATTACK", -1, u"ATTACK", u"АТАКА"},
-    {"lblSTATISTICS_DEFENCE", -1, u"DEFENCE", u"ЗАЩИТА"},
-    {"lblSTATISTICS_SPECIALATTACK", -1, u"SPECIAL   ATTACK", u"СПЕЦИАЛЬНАЯ   АТАКА"},
-    {"lblSTATISTICS_SPECIALDEFENCE", -1, u"SPECIAL   DEFENCE", u"СПЕЦИАЛЬНАЯ   ЗАЩИТА"},
-    {"lblSTATISTICS_SPEED", -1, u"SPEED", u"СКОРОСТЬ"},
-    {"lblMOVES_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
-    {"lblMOVES_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
-    {"lblMOVES_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
-    {"lblTM_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
-    {"lblTM_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
-    {"lblTM_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
-    {"lblHM_POWER", 0, u"POWER", u"СИЛА   АТАКИ"},
-    {"lblHM_ACCURACY", 0, u"ACCURACY", u"ТОЧНОСТЬ"},
-    {"lblHM_PP", 0, u"POWER   POINTS   (PP)", u"КОЛИЧЕСТВО   (PP)"},
-};
-
-// The list's last possible first row, as a divisor of the thumb's track.
-constexpr double kTopRowSpan = kLastTopRow - kFirstTopRow;  // 235
-
-}  // namespace
-
-Form::Form(const Database& db, ViewState& view, FormHooks hooks)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      db_(db),
-      view_(view),
-      hooks_(std::move(hooks)) {
+Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), db_(db), view_(view), pages_(pages) {
     setObjectName(QStringLiteral("ZENTALOG"));
     setWindowTitle(QStringLiteral("Zentaloger"));
     setAccessibleName(QStringLiteral("Zentaloger"));
     setFixedSize(toolkit::Px(kWindowWidthTwips), toolkit::Px(kWindowHeightTwips));
     FixLook();
-    setFont(toolkit::Font(kFontPx, false));
+    setFont(toolkit::Font(toolkit::kFontPx, false));
 
-    BuildLayout(this, elements_);
+    // The pages' entries and marks lie over the card's picture, behind the window's controls.
+    std::vector<toolkit::RowGroup> rows{{nullptr, WindowControlRows()}};
+    for (const toolkit::RowGroup& group : pages_.rows()) {
+        if (!group.frame) {
+            rows.push_back(group);
+        }
+    }
+    rows.push_back({nullptr, WindowCardRows()});
+    for (const toolkit::RowGroup& group : pages_.rows()) {
+        if (group.frame) {
+            rows.push_back(group);
+        }
+    }
+    toolkit::BuildLayout(this, rows, elements_);
     list_ = element<toolkit::ListBox>("lstZENTARI");
     name_ = element<Label>("lblNAME");
     type_ = element<Label>("lblTYPE");
@@ -94,14 +60,9 @@ Form::Form(const Database& db, ViewState& view, FormHooks hooks)
         languages_[i] = element<Label>("lblLANG", i);
         connect(languages_[i], &Label::click, this, &Form::lblLANG_Click);
     }
-    for (const CaptionRow& row : kCaptions) {
-        CaptionTarget target;
-        target.label = element<Label>(row.name, row.index);
-        target.option = element<OptionButton>(row.name, row.index);
-        Q_ASSERT(target.label || target.option);
-        target.text = {QString::fromUtf16(row.russian), QString::fromUtf16(row.english)};
-        captions_.push_back(std::move(target));
-    }
+    captions_.bind(elements_, WindowCaptions());
+    captions_.bind(elements_, pages_.captions());
+    pages_.attach(elements_);
 
     // A fixed style for the list's frame, whatever the desktop's style is.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -132,18 +93,18 @@ void Form::FixLook() {
     // colour: the list is white with black text and a navy selection with white text.
     QPalette palette;
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, QColor::fromRgb(kDarkRed));
+        palette.setColor(group, QPalette::Window, toolkit::Color(toolkit::kWindowBack));
         palette.setColor(group, QPalette::WindowText, Qt::black);
         palette.setColor(group, QPalette::Base, Qt::white);
         palette.setColor(group, QPalette::Text, Qt::black);
-        palette.setColor(group, QPalette::Highlight, QColor::fromRgb(0x000080));
+        palette.setColor(group, QPalette::Highlight, toolkit::Color(toolkit::kNavy));
         palette.setColor(group, QPalette::HighlightedText, Qt::white);
         palette.setColor(group, QPalette::ToolTipBase, QColor::fromRgb(0xFFFFE1));
         palette.setColor(group, QPalette::ToolTipText, Qt::black);
     }
     setPalette(palette);
     QToolTip::setPalette(palette);
-    QToolTip::setFont(toolkit::Font(kFontPx, false));
+    QToolTip::setFont(toolkit::Font(toolkit::kFontPx, false));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -158,7 +119,7 @@ void Form::Centre() {
 
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgb(kDarkRed));
+    painter.fillRect(rect(), toolkit::Color(toolkit::kWindowBack));
     if (!iconSet_) {
         // The icon (six sizes to decode) is for the desktop, not for the first frame: it
         // follows right after it.
@@ -180,21 +141,14 @@ void Form::SetIcon() {
 void Form::Load() {
     RefillList(true);
     ShowSpecies();
-    if (hooks_.openFirstPage) {
-        hooks_.openFirstPage();
-    }
-    if (hooks_.attachWheel) {
-        hooks_.attachWheel();
-    }
+    pages_.openFirst();
 }
 
 void Form::lblLANG_Click(int index) {
     if (index < 0 || index >= kLanguageCount) {
         return;
     }
-    if (hooks_.rememberPageEntries) {
-        hooks_.rememberPageEntries();
-    }
+    pages_.rememberEntries();
     const int number = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
     const int k = FindRowOfSpecies(db_, index, view_.listOrder, number);
     view_.language = index;
@@ -203,9 +157,7 @@ void Form::lblLANG_Click(int index) {
     view_.topRow = ClampTopRow(line >= 0 ? view_.selectedRow - line : view_.selectedRow);
     RefillList(true);
     ShowSpecies();
-    if (hooks_.restorePageEntries) {
-        hooks_.restorePageEntries();
-    }
+    pages_.restoreEntries();
 }
 
 void Form::ApplyLanguageCaptions() {
@@ -217,15 +169,9 @@ void Form::ApplyLanguageCaptions() {
         return;
     }
     const int chosen = view_.language;
-    languages_[chosen]->setColors(kSelectionFore, kSelectionBack);
-    languages_[1 - chosen]->setColors(kIdleFore, kIdleBack);
-    for (const CaptionTarget& target : captions_) {
-        if (target.label) {
-            target.label->setCaption(target.text[chosen]);
-        } else {
-            target.option->setCaption(target.text[chosen]);
-        }
-    }
+    languages_[chosen]->setColors(toolkit::kSelection);
+    languages_[1 - chosen]->setColors(toolkit::kIdle);
+    captions_.apply(chosen);
 }
 
 // ---- The list and its orders
@@ -242,9 +188,7 @@ void Form::RefillList(bool recaption) {
             break;
         }
     }
-    const double track = list_->heightTwips() - scroller_->heightTwips();
-    const double top = list_->topTwips() + track * (view_.topRow - 1) / kTopRowSpan;
-    scroller_->setTop(static_cast<int>(std::lround(top)));
+    scroller_->setTop(static_cast<int>(std::lround(ThumbTop(view_.topRow))));
     if (list_->isVisibleTo(this)) {
         list_->setFocus();
     }
@@ -298,17 +242,12 @@ void Form::ShowSpecies() {
     weight_->setCaption(species.weightLabel[language].toString());
     description_->setCaption(species.description[language].toString());
     picture_->setPicture(100 + number);
-    if (hooks_.refreshPages) {
-        hooks_.refreshPages(number);
-    }
+    pages_.refresh(number);
 }
 
 // ---- Closing and moving
 
 void Form::lblEXIT_Click() {
-    if (hooks_.detachWheel) {
-        hooks_.detachWheel();
-    }
     emit exitRequested();
 }
 

@@ -1,46 +1,34 @@
 #pragma once
-// The one window of the viewer. It is built from the layout table and carries the handlers
-// of the list, the card, the two languages, moving and closing. All state is the ViewState
-// and the elements' own properties: the species on the card is the number at the start of
-// lblNAME, the list's selected line is the list's own.
+// The one window of the viewer. It is built from its own rows and the pages' rows and
+// carries the handlers of the list, the card, the two languages, moving and closing. All state
+// is the ViewState and the elements' own properties: the species on the card is the number at
+// the start of lblNAME, the list's selected line is the list's own.
 //
-// The pages and the wheel attach through FormHooks: the form calls each hook, if set, at the
-// point where that part's work belongs.
+// The detail pages attach through the pages interface: the form calls them where their work
+// belongs and knows nothing of any one page.
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "database.h"
-#include "formlayout.h"
+#include "toolkit/captions.h"
+#include "toolkit/elements.h"
+#include "toolkit/pages.h"
 #include "toolkit/toolkit.h"
 #include "viewstate.h"
 
 namespace zentaloger {
 
-struct FormHooks {
-    // ShowSpecies, after the card: edition marks and every page for species `number`.
-    std::function<void(int number)> refreshPages;
-    // Window load, after the card: open the first page; attach the wheel to the list.
-    std::function<void()> openFirstPage;
-    std::function<void()> attachWheel;
-    // Language switch: remember the highlighted page entries before, restore them after.
-    std::function<void()> rememberPageEntries;
-    std::function<void()> restorePageEntries;
-    // Exit, before the program ends: give the list its own wheel handling back.
-    std::function<void()> detachWheel;
-};
-
 class Form : public QWidget {
     Q_OBJECT
   public:
-    // `db` and `view` outlive the form. Load() must run once before the form is shown.
-    Form(const Database& db, ViewState& view, FormHooks hooks = {});
+    // `db`, `view` and `pages` outlive the form. Load() must run once before it is shown.
+    Form(const Database& db, ViewState& view, toolkit::Pages& pages);
 
-    const Elements& elements() const { return elements_; }
+    const toolkit::Elements& elements() const { return elements_; }
     template <typename T>
     T* element(const char* name, int index = -1) const {
-        return elements_.get<T>(name, index);
+        return elements_.require<T>(name, index);
     }
 
     // The window's load event.
@@ -75,8 +63,9 @@ class Form : public QWidget {
 
     const Database& db_;
     ViewState& view_;
-    FormHooks hooks_;
-    Elements elements_;
+    toolkit::Pages& pages_;
+    toolkit::Elements elements_;
+    toolkit::Captions captions_;
 
     toolkit::ListBox* list_ = nullptr;
     toolkit::Label* name_ = nullptr;
@@ -89,13 +78,6 @@ class Form : public QWidget {
     toolkit::Image* logo_ = nullptr;
     std::array<toolkit::OptionButton*, kOrderCount> orders_{};
     std::array<toolkit::Label*, kLanguageCount> languages_{};
-
-    struct CaptionTarget {
-        toolkit::Label* label = nullptr;
-        toolkit::OptionButton* option = nullptr;
-        PerLanguage<QString> text;
-    };
-    std::vector<CaptionTarget> captions_;
 
     bool iconSet_ = false;
     bool dragging_ = false;

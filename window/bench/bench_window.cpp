@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "detailpages.h"
 #include "form.h"
 #include "startup.h"
 
@@ -99,7 +100,8 @@ int main(int argc, char* argv[]) {
                 vKb / 1024.0, bKb / 1024.0, (vKb - bKb) / 1024.0);
 
     zentaloger::StartupState state = zentaloger::StartUp();
-    zentaloger::Form form(*state.database, state.view);
+    zentaloger::pages::DetailPages pages;
+    zentaloger::Form form(*state.database, state.view, pages);
     form.Load();
     form.show();
     QCoreApplication::processEvents();

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "detailpages.h"
 #include "form.h"
 #include "startup.h"
 
@@ -24,7 +25,8 @@ class FirstPaint : public QObject {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zentaloger::StartupState state = zentaloger::StartUp();
-    zentaloger::Form form(*state.database, state.view);
+    zentaloger::pages::DetailPages pages;
+    zentaloger::Form form(*state.database, state.view, pages);
     FirstPaint firstPaint;
     form.installEventFilter(&firstPaint);
     form.Load();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "database.h"
+#include "detailpages.h"
 #include "form.h"
 #include "layout.h"
 #include "testdata.h"
@@ -44,17 +45,26 @@ inline std::unique_ptr<Database> HandOrderedDatabase() {
     return LoadDatabase(EncodeResource(f));
 }
 
-// One shown form, loaded, with a count of card rebuilds (every ShowSpecies runs the page hook).
+// The viewer's pages, counting how often the card asks them to refresh.
+struct CountingPages : pages::DetailPages {
+    int refreshes = 0;
+    void refresh(int number) override {
+        ++refreshes;
+        DetailPages::refresh(number);
+    }
+};
+
+// One shown form with the viewer's pages, loaded, with a count of card rebuilds (every
+// ShowSpecies refreshes the pages).
 struct Window {
     std::unique_ptr<Database> db = HandOrderedDatabase();
     ViewState view;
-    int cardBuilds = 0;
+    CountingPages pages;
+    int& cardBuilds = pages.refreshes;
     std::unique_ptr<Form> form;
 
     Window() {
-        FormHooks hooks;
-        hooks.refreshPages = [this](int) { ++cardBuilds; };
-        form = std::make_unique<Form>(*db, view, hooks);
+        form = std::make_unique<Form>(*db, view, pages);
         form->Load();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) {
@@ -65,9 +75,7 @@ struct Window {
 
     template <typename T>
     T* get(const char* name, int index = -1) const {
-        T* element = form->element<T>(name, index);
-        Q_ASSERT(element);
-        return element;
+        return form->element<T>(name, index);
     }
     toolkit::ListBox* list() const { return get<toolkit::ListBox>("lstZENTARI"); }
     toolkit::Label* label(const char* name, int index = -1) const {

@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "fixture.h"
+#include "thumb.h"
+#include "windowlayout.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -119,8 +121,13 @@ class TestForm : public QObject {
         QCOMPARE(w.shownNumber(), number);
         QCOMPARE(SpeciesNumberOfLabel(w.list()->list(w.list()->listIndex())), number);
         QCOMPARE(w.label("lblNAME")->caption(), LabelOf(number, language));
-        QCOMPARE(w.label("lblTYPE")->caption(),
-                 w.db->species[number - 1].typeLabel[language].toString());
+        // Every line of the card follows the language.
+        const SpeciesRecord& species = w.db->species[number - 1];
+        QCOMPARE(w.label("lblTYPE")->caption(), species.typeLabel[language].toString());
+        QCOMPARE(w.label("lblHEIGHT")->caption(), species.heightLabel[language].toString());
+        QCOMPARE(w.label("lblWEIGHT")->caption(), species.weightLabel[language].toString());
+        QCOMPARE(w.label("lblDESCRIPTION_DESCRIPTION")->caption(),
+                 species.description[language].toString());
         QCOMPARE(w.label("lblUP")->caption(),
                  language == 0 ? QStringLiteral("ВВЕРХ") : QStringLiteral("UP"));
         QCOMPARE(w.get<toolkit::OptionButton>("optMODE", 1)->caption(),
@@ -407,53 +414,65 @@ class TestForm : public QObject {
         QCOMPARE(face->text(QAccessible::Name), caption);
     }
 
-    // Every element of the table exists once under its name, in its place, and nothing in
-    // front of another element is built behind it.
-    void layoutIsTheTable() {
+    // Every row of the window and of the pages is one element under its name, and where
+    // elements of different owners overlap, the design's stacking holds.
+    void everyRowIsOneElement() {
         Window w;
-        QWidget* form = w.form.get();
-        int widgets = 0;
-        for (const ElementRow& row : LayoutTable()) {
-            for (int k = 0; k < row.count; ++k) {
-                const int index = row.firstIndex < 0 ? -1 : row.firstIndex + k;
-                const QString name = ElementName(row.name, index);
-                const QList<QObject*> found = form->findChildren<QObject*>(name);
-                QVERIFY2(found.size() == 1, qPrintable(name));
-                if (row.kind == ElementKind::Timer || row.kind == ElementKind::Line) {
-                    continue;
+        std::vector<toolkit::RowGroup> groups = w.pages.rows();
+        groups.push_back({nullptr, WindowControlRows()});
+        groups.push_back({nullptr, WindowCardRows()});
+        int elements = 0;
+        for (const toolkit::RowGroup& group : groups) {
+            for (const toolkit::ElementRow& row : group.rows) {
+                for (int k = 0; k < row.count; ++k) {
+                    const QString name =
+                        toolkit::ElementName(row.name, row.index < 0 ? -1 : row.index + k);
+                    QVERIFY2(w.form->findChildren<QObject*>(name).size() == 1, qPrintable(name));
+                    ++elements;
                 }
-                ++widgets;
-                auto* widget = qobject_cast<QWidget*>(found[0]);
-                if (name == u"lblSCROLLER") {
-                    continue;  // placed by the list at load
-                }
-                const QRect twips(widget->x() * 15, widget->y() * 15, widget->width() * 15,
-                                  widget->height() * 15);
-                const QRect expected(row.left + k * row.stepLeft, row.top + k * row.stepTop,
-                                     row.width, row.height);
-                QVERIFY2(qAbs(twips.left() - expected.left()) <= 7 &&
-                             qAbs(twips.top() - expected.top()) <= 7 &&
-                             qAbs(twips.width() - expected.width()) <= 15 &&
-                             qAbs(twips.height() - expected.height()) <= 15,
-                         qPrintable(name));
             }
         }
-        QVERIFY(widgets > 200);
-        // Stacking: the earlier of two siblings in the table is later among the children.
-        const QObjectList children = form->children();
-        auto position = [&children](const char* name) {
-            for (int i = 0; i < children.size(); ++i) {
-                if (children[i]->objectName() == QLatin1String(name)) {
-                    return i;
-                }
-            }
-            return -1;
+        QCOMPARE(elements, w.form->elements().size());
+        // The earlier of two overlapping siblings in the design is later among the children.
+        const QObjectList children = w.form->children();
+        auto above = [&](const char* front, const char* back) {
+            auto at = [&](const char* name) {
+                return children.indexOf(
+                    w.form->findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly));
+            };
+            return at(front) > at(back) && at(back) >= 0;
         };
-        QVERIFY(position("lblNAME") > position("shpNAME"));
-        QVERIFY(position("lblTM_TM(0)") > position("imgZENTARI"));
-        QVERIFY(position("imgZENTARI") > position("shpZENTARI"));
-        QVERIFY(position("lEXIT(0)") > position("lblEXIT"));
-        QVERIFY(position("fraSTATISTICS") > position("fraHM"));
+        QVERIFY(above("lblTM_TM(36)", "shpHEIGHT"));
+        QVERIFY(above("lblEVOLUTION_EVOLUTION(0)", "imgZENTARI"));
+        QVERIFY(above("lblVERSION(5)", "imgZENTARI"));
+        QVERIFY(above("fraSTATISTICS", "lblTYPE"));
+        QVERIFY(above("lstZENTARI", "lblSCROLLER"));
+    }
+
+    // A misspelt name or a wrong kind is a programming error, reported at once by name.
+    void lookUpFailsByName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("misspelt") << "lblNAMES"
+                                  << "no element is named lblNAMES";
+        QTest::newRow("wrong kind")
+            << "shpNAME"
+            << "shpNAME is a zentaloger::toolkit::Shape, not a zentaloger::toolkit::Label";
+        QTest::newRow("index out of the group") << "lblVERSION(6)"
+                                                << "no element is named lblVERSION(6)";
+    }
+    void lookUpFailsByName() {
+        QFETCH(QString, name);
+        Window w;
+        const int open = name.indexOf(u'(');
+        const QByteArray plain = name.left(open).toLatin1();
+        const int index = open < 0 ? -1 : name.mid(open + 1).chopped(1).toInt();
+        try {
+            w.form->element<toolkit::Label>(plain.constData(), index);
+            QFAIL("no exception");
+        } catch (const std::logic_error& error) {
+            QTEST(QString::fromUtf8(error.what()), "message");
+        }
     }
 
     // Seeded random input of every kind this issue handles (list clicks and keys, orders,

@@ -59,7 +59,9 @@ void RegisterEmbeddedFonts() {
     if (!g_family.isEmpty()) {
         return;
     }
-    for (const char* file : {":/FONT/DejaVuSans.ttf", ":/FONT/DejaVuSans-Bold.ttf"}) {
+    for (const char* file :
+         {":/FONT/DejaVuSansCondensed.ttf", ":/FONT/DejaVuSansCondensed-Bold.ttf",
+          ":/FONT/DejaVuSans.ttf"}) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         if (id >= 0 && g_family.isEmpty()) {
             g_family = QFontDatabase::applicationFontFamilies(id).value(0);
@@ -76,12 +78,19 @@ QFont Font(int pixelSize, bool bold) {
     QFont font(g_family);
     font.setPixelSize(pixelSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    // The condensed faces at the normal size, where the normal faces, fully hinted, are too
+    // wide for the longest list labels; the normal face at the small size, where condensed
+    // strokes run together (an N reads as an H).
+    font.setStretch(pixelSize >= kFontPx ? QFont::SemiCondensed : QFont::Unstretched);
     // Crisp pixel text, as at this size anti-aliasing only blurs the strokes.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-    // Vertical hinting keeps the baseline crisp without rounding each advance up to a whole
-    // pixel (full hinting widens a 17-character list line by up to 5 px), and it does not
-    // depend on the desktop's hinting setting.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
+    // Monochrome glyphs are always drawn fully hinted; with any other hinting Qt spaces them
+    // by their unhinted advances, so a W drawn 7 px wide moves the pen 8.9 px and the next
+    // letter stands apart. Full hinting takes shapes and spacing from the same grid, and it
+    // does not depend on the desktop's hinting setting.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    // Kerning pulls pairs such as PA a pixel closer, and at this size their ink then touches.
+    font.setKerning(false);
     return font;
 }
 
@@ -418,7 +427,7 @@ void OptionButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
     // The round mark: a 9-px circle, filled in the middle when chosen.
-    const int d = qMin(9, height() - 2);
+    const int d = qMin(kTextIndent - 4, height() - 2);
     const QRect mark(1, (height() - d) / 2, d, d);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 1));
@@ -432,7 +441,8 @@ void OptionButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(font());
     painter.setPen(fore_);
-    painter.drawText(rect().adjusted(d + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    painter.drawText(rect().adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     caption_);
 }
 
 void OptionButton::mouseReleaseEvent(QMouseEvent* event) {

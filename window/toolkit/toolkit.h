@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "look.h"
+
 namespace zentaloger::toolkit {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -74,6 +76,7 @@ class Label : public MouseElement {
     void setBackColor(QColor color);
     // Fore and back colour at once: one repaint for a colour pair.
     void setColors(QColor fore, QColor back);
+    void setColors(Colours colours) { setColors(Color(colours.fore), Color(colours.back)); }
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
     bool border() const { return border_; }
@@ -213,6 +216,9 @@ class OptionButton : public MouseElement {
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     void setColors(QColor fore, QColor back);
+
+    // The caption starts this far right of the option's left edge, after the round mark.
+    static constexpr int kTextIndent = 13;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,28 @@
+#include "movespage.h"
+
+#include "movepanel.h"
+
+namespace zentaloger::pages {
+
+namespace {
+
+using namespace toolkit;
+using enum Kind;
+using enum Align;
+
+// clang-format off
+const ElementRow kWindow[] = {
+    {.kind = Label, .name = "lblMOVES_LEVEL", .index = 0, .at = {870, 480, 330, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"LVL", .visible = false},
+    {.kind = Label, .name = "lblMOVES_MOVE", .index = 0, .at = {1245, 480, 1875, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"MOVE", .visible = false},
+};
+// clang-format on
+
+}  // namespace
+
+PageLayout MovesLayout() {
+    static const std::vector<ElementRow> panel = PanelRows(kMovesPanel);
+    static const std::vector<CaptionRow> captions = PanelCaptions(kMovesPanel);
+    return {"fraMOVES", kWindow, panel, captions};
+}
+
+}  // namespace zentaloger::pages

@@ -1,0 +1,43 @@
+#include "statistics.h"
+
+namespace zentaloger::pages {
+
+namespace {
+
+using namespace toolkit;
+using enum Kind;
+
+// clang-format off
+const ElementRow kChildren[] = {
+    {.kind = Label, .name = "lblSTATISTICS_HITPOINTS", .at = {90, 30, 2145, 195}, .transparent = true, .caption = u"HIT   POINTS   (HP)"},
+    {.kind = Shape, .name = "shpSTATISTICS_HITPOINTS", .index = 0, .at = {2310, 60, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Label, .name = "lblSTATISTICS_ATTACK", .at = {90, 210, 2145, 195}, .transparent = true, .caption = u"ATTACK"},
+    {.kind = Shape, .name = "shpSTATISTICS_ATTACK", .index = 0, .at = {2310, 240, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Label, .name = "lblSTATISTICS_DEFENCE", .at = {90, 390, 2145, 195}, .transparent = true, .caption = u"DEFENCE"},
+    {.kind = Shape, .name = "shpSTATISTICS_DEFENCE", .index = 0, .at = {2310, 420, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Label, .name = "lblSTATISTICS_SPECIALATTACK", .at = {90, 570, 2145, 195}, .transparent = true, .caption = u"SPECIAL   ATTACK"},
+    {.kind = Shape, .name = "shpSTATISTICS_SPECIALATTACK", .index = 0, .at = {2310, 600, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Label, .name = "lblSTATISTICS_SPECIALDEFENCE", .at = {90, 750, 2145, 195}, .transparent = true, .caption = u"SPECIAL   DEFENCE"},
+    {.kind = Shape, .name = "shpSTATISTICS_SPECIALDEFENCE", .index = 0, .at = {2310, 780, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Label, .name = "lblSTATISTICS_SPEED", .at = {90, 930, 2145, 195}, .transparent = true, .caption = u"SPEED"},
+    {.kind = Shape, .name = "shpSTATISTICS_SPEED", .index = 0, .at = {2310, 960, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
+    {.kind = Shape, .name = "shpSTATISTICS", .at = kBackgroundPlace, .border = true},
+};
+
+const CaptionRow kCaptions[] = {
+    {"lblSTATISTICS_HITPOINTS", -1, u"HIT   POINTS   (HP)", u"ЗДОРОВЬЕ   (HP)"},
+    {"lblSTATISTICS_ATTACK", -1, u"ATTACK", u"АТАКА"},
+    {"lblSTATISTICS_DEFENCE", -1, u"DEFENCE", u"ЗАЩИТА"},
+    {"lblSTATISTICS_SPECIALATTACK", -1, u"SPECIAL   ATTACK", u"СПЕЦИАЛЬНАЯ   АТАКА"},
+    {"lblSTATISTICS_SPECIALDEFENCE", -1, u"SPECIAL   DEFENCE", u"СПЕЦИАЛЬНАЯ   ЗАЩИТА"},
+    {"lblSTATISTICS_SPEED", -1, u"SPEED", u"СКОРОСТЬ"},
+};
+// clang-format on
+
+}  // namespace
+
+PageLayout StatisticsLayout() {
+    return {"fraSTATISTICS", {}, kChildren, kCaptions};
+}
+
+}  // namespace zentaloger::pages

@@ -1,0 +1,82 @@
+#include "windowlayout.h"
+
+namespace zentaloger {
+
+namespace {
+
+using namespace toolkit;
+using enum Kind;
+using enum Align;
+
+// The credits line: ours, one line.
+constexpr const char16_t* kCredits = u"ZENTALOGER  -  A FIELD GUIDE TO ALL 251 ZENTARI  -  2026";
+
+// clang-format off
+const ElementRow kControls[] = {
+    {.kind = ListBox, .name = "lstZENTARI", .at = {3960, 525, 1575, 2670}},
+    {.kind = Timer, .name = "tDOWN", .index = 0, .count = 2, .interval = 100},
+    {.kind = Option, .name = "optMODE", .index = 0, .at = {4050, 3465, 1455, 195}, .count = 3, .stepTop = 180, .back = kOrange, .small = true, .caption = u"ORDER"},
+    {.kind = Timer, .name = "tUP", .index = 0, .count = 2, .interval = 100},
+    {.kind = Label, .name = "lblSCROLLER", .at = {5520, 3030, 90, 165}, .back = kYellow, .border = true},
+    {.kind = Label, .name = "lblDOWN", .at = {3960, 3180, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"DOWN"},
+    {.kind = Label, .name = "lblUP", .at = {3960, 345, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"UP"},
+};
+
+const ElementRow kCard[] = {
+    {.kind = Label, .name = "lblNAME", .at = {210, 135, 1875, 195}, .transparent = true, .bold = true, .caption = u"LVL - ZENTARI"},
+    {.kind = Shape, .name = "shpNAME", .at = {120, 120, 1875, 195}, .back = kOrange, .border = true},
+    {.kind = Label, .name = "lblHEIGHT", .at = {210, 2835, 1875, 195}, .transparent = true, .caption = u"HEIGHT:"},
+    {.kind = Shape, .name = "shpHEIGHT", .at = {120, 2820, 1875, 195}, .back = kLightYellow, .border = true},
+    {.kind = Label, .name = "lblHM", .at = {1980, 4860, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"HM"},
+    {.kind = Label, .name = "lblEVOLUTION", .at = {120, 4680, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"EVOLUTION"},
+    {.kind = Label, .name = "lblCOPYRIGHT", .at = {30, 5055, 5565, 195}, .fore = kMaroon, .transparent = true, .align = Centre, .caption = kCredits},
+    {.kind = Label, .name = "lblTM", .at = {120, 4860, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"TM"},
+    {.kind = Label, .name = "lblMOVES", .at = {1980, 4680, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"MOVES"},
+    {.kind = Label, .name = "lblSTATISTICS", .at = {120, 4500, 1875, 195}, .fore = kSelection.fore, .back = kSelection.back, .border = true, .align = Centre, .bold = true, .caption = u"STATISTICS"},
+    {.kind = Label, .name = "lblDESCRIPTION", .at = {1980, 4500, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"DESCRIPTION"},
+    {.kind = Label, .name = "lblTYPE", .at = {120, 3180, 3735, 195}, .back = kOrange, .border = true, .align = Centre, .bold = true, .caption = u"TYPE:"},
+    {.kind = Line, .name = "lEXIT", .index = 0, .at = {5400, 240, 5520, 120}},
+    {.kind = Line, .name = "lEXIT", .index = 1, .at = {5400, 120, 5520, 240}},
+    {.kind = Label, .name = "lblEXIT", .at = {5400, 120, 135, 135}, .border = true, .toolTip = u"Close"},
+    {.kind = Label, .name = "lblMODE", .at = {3960, 4080, 1575, 195}, .back = kOrange, .border = true, .align = Centre, .bold = true, .caption = u"ORDER"},
+    {.kind = Label, .name = "lblLANG", .index = 1, .at = {3960, 120, 615, 135}, .fore = kSelection.fore, .back = kSelection.back, .align = Centre, .small = true, .caption = u"ENGLISH"},
+    {.kind = Label, .name = "lblLANG", .index = 0, .at = {4680, 120, 615, 135}, .fore = kIdle.fore, .back = kIdle.back, .align = Centre, .small = true, .caption = u"РУССКИЙ"},
+    {.kind = Shape, .name = "shpORDER", .at = {3960, 3360, 1575, 735}, .back = kOrange, .border = true},
+    {.kind = Image, .name = "imgLOGO", .at = {3960, 4372, 1575, 570}},
+    {.kind = Label, .name = "lblWEIGHT", .at = {210, 3015, 1875, 195}, .transparent = true, .caption = u"WEIGHT:"},
+    {.kind = Shape, .name = "shpWEIGHT", .at = {120, 3000, 1875, 195}, .back = kLightYellow, .border = true},
+    {.kind = Image, .name = "imgZENTARI", .at = {150, 187, 3675, 2940}},
+    {.kind = Shape, .name = "shpZENTARI", .at = {120, 120, 3735, 3075}, .border = true},
+};
+
+const CaptionRow kCaptions[] = {
+    {"lblUP", -1, u"UP", u"ВВЕРХ"},
+    {"lblDOWN", -1, u"DOWN", u"ВНИЗ"},
+    {"optMODE", 0, u"NUMERICAL", u"НУМЕРОВАННЫЙ"},
+    {"optMODE", 1, u"EVOLUTIONARY", u"ЭВОЛЮЦИОННЫЙ"},
+    {"optMODE", 2, u"ALPHABETICAL", u"АЛФАВИТНЫЙ"},
+    {"lblMODE", -1, u"ORDER", u"ПОРЯДОК"},
+    {"lblSTATISTICS", -1, u"STATISTICS", u"СТАТИСТИКА"},
+    {"lblDESCRIPTION", -1, u"DESCRIPTION", u"ОПИСАНИЕ"},
+    {"lblEVOLUTION", -1, u"EVOLUTION", u"ЭВОЛЮЦИЯ"},
+    {"lblMOVES", -1, u"MOVES", u"ДЕЙСТВИЯ"},
+    {"lblTM", -1, u"TM", u"TM"},
+    {"lblHM", -1, u"HM", u"HM"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ElementRow> WindowControlRows() {
+    return kControls;
+}
+
+std::span<const ElementRow> WindowCardRows() {
+    return kCard;
+}
+
+std::span<const CaptionRow> WindowCaptions() {
+    return kCaptions;
+}
+
+}  // namespace zentaloger

@@ -1,0 +1,21 @@
+#pragma once
+// The window's own elements and captions. The pages bring theirs; the form builds both.
+
+#include <span>
+
+#include "toolkit/builder.h"
+#include "toolkit/captions.h"
+
+namespace zentaloger {
+
+inline constexpr int kWindowWidthTwips = 5655, kWindowHeightTwips = 5235;
+
+// The window's controls (list, scrolling, orders), which lie in front of everything else.
+std::span<const toolkit::ElementRow> WindowControlRows();
+// The card, the tabs and the rest of the window, behind the pages' entries that lie over the
+// card's picture.
+std::span<const toolkit::ElementRow> WindowCardRows();
+// The window's captions that follow the language, in the order they are applied.
+std::span<const toolkit::CaptionRow> WindowCaptions();
+
+}  // namespace zentaloger
