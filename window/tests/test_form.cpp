@@ -347,6 +347,15 @@ class TestForm : public QObject {
             << 1 << 1 << QPoint(12, 300 - 2) << QColor(0xFFFFFF);
         QTest::newRow("order box behind the options")
             << 1 << 1 << QPoint(265, 225) << QColor(0xFF8000);
+        QTest::newRow("type line") << 1 << 1 << QPoint(12, 218) << QColor(0xFF8000);
+        QTest::newRow("order caption") << 1 << 1 << QPoint(268, 278) << QColor(0xFF8000);
+        QTest::newRow("order option") << 1 << 1 << QPoint(360, 237) << QColor(0xFF8000);
+        QTest::newRow("UP bar") << 1 << 1 << QPoint(268, 29) << QColor(0xFFFF00);
+        QTest::newRow("DOWN bar") << 1 << 1 << QPoint(268, 218) << QColor(0xFFFF00);
+        QTest::newRow("weight box through its label")
+            << 1 << 1 << QPoint(130, 206) << QColor(0xFFFF80);
+        QTest::newRow("credits line, transparent")
+            << 1 << 1 << QPoint(4, 342) << QColor(0xC00000);
         QTest::newRow("close box") << 1 << 1 << QPoint(364, 9) << QColor(0xFFFFFF);
         QTest::newRow("close cross") << 1 << 1 << QPoint(364, 12) << QColor(Qt::black);
         QTest::newRow("selected line") << 1 << 1 << QPoint(365, 37) << QColor(0x000080);
@@ -530,13 +539,32 @@ class TestForm : public QObject {
             const int line = v.selectedRow - v.topRow;
             QVERIFY2(w.list()->listIndex() == (line >= 0 && line < 16 ? line : -1),
                      qPrintable(where));
-            const double thumb = 525 + 2505.0 * (v.topRow - 1) / 235;
-            QVERIFY2(qAbs(w.label("lblSCROLLER")->top() - thumb) <= 15, qPrintable(where));
+            QVERIFY2(w.label("lblSCROLLER")->y() == toolkit::Px(std::lround(ThumbTop(v.topRow))),
+                     qPrintable(where));
             QVERIFY2(w.get<toolkit::OptionButton>("optMODE", v.listOrder)->value(),
                      qPrintable(where));
             QVERIFY2(w.label("lblLANG", v.language)->backColor() == QColor(0xFFFF00),
                      qPrintable(where));
         }
+    }
+
+    // The thumb's track: row 1 at its top, row 236 at its bottom, the rows between at their
+    // exact share; the label stands at the nearest pixel.
+    void thumbTrack_data() {
+        QTest::addColumn<int>("topRow");
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixel");
+        QTest::newRow("first row") << 1 << 525.0 << 35;
+        QTest::newRow("second row") << 2 << 525 + 2505.0 / 235 << 36;
+        QTest::newRow("row 48, exactly a fifth") << 48 << 1026.0 << 68;
+        QTest::newRow("last first row") << 236 << 3030.0 << 202;
+    }
+    void thumbTrack() {
+        QFETCH(int, topRow);
+        QTEST(ThumbTop(topRow), "twips");
+        Window w;
+        w.scrollTo(topRow);
+        QTEST(w.label("lblSCROLLER")->y(), "pixel");
     }
 
     void listShowsExactlySixteenRows() {
