@@ -354,8 +354,7 @@ class TestForm : public QObject {
         QTest::newRow("DOWN bar") << 1 << 1 << QPoint(268, 218) << QColor(0xFFFF00);
         QTest::newRow("weight box through its label")
             << 1 << 1 << QPoint(130, 206) << QColor(0xFFFF80);
-        QTest::newRow("credits line, transparent")
-            << 1 << 1 << QPoint(4, 342) << QColor(0xC00000);
+        QTest::newRow("credits line, transparent") << 1 << 1 << QPoint(4, 342) << QColor(0xC00000);
         QTest::newRow("close box") << 1 << 1 << QPoint(364, 9) << QColor(0xFFFFFF);
         QTest::newRow("close cross") << 1 << 1 << QPoint(364, 12) << QColor(Qt::black);
         QTest::newRow("selected line") << 1 << 1 << QPoint(365, 37) << QColor(0x000080);

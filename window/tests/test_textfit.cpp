@@ -251,9 +251,9 @@ class TestTextFit : public QObject {
         }
         QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("%1 gaps of 3 px or more, %2 letters "
                                                            "running together\n")
-                                                 .arg(gaps)
-                                                 .arg(touching) +
-                                             seen.join(u'\n')));
+                                                .arg(gaps)
+                                                .arg(touching) +
+                                            seen.join(u'\n')));
     }
 
     // At each size every capital letter the window shows draws a shape of its own, so no
@@ -271,9 +271,8 @@ class TestTextFit : public QObject {
         const QFont font = Font(pixelSize, bold);
         QHash<QByteArray, QChar> shapes;
         QStringList alike;
-        for (const QString& alphabet :
-             {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
-              QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ")}) {
+        for (const QString& alphabet : {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                                        QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ")}) {
             for (QChar letter : alphabet) {
                 const Ink ink = InkOfGlyphs(QString(letter), font).value(0);
                 QByteArray shape;

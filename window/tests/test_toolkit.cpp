@@ -32,20 +32,6 @@ class TestToolkit : public QObject {
     Q_OBJECT
 
   private slots:
-    void twipsToPixels_data() {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("px");
-        QTest::newRow("exact") << 5655 << 377;
-        QTest::newRow("rounds down below a half") << 187 << 12;
-        QTest::newRow("rounds up at a half") << 443 << 30;
-        QTest::newRow("logo top") << 4372 << 291;
-        QTest::newRow("zero") << 0 << 0;
-    }
-    void twipsToPixels() {
-        QFETCH(int, twips);
-        QTEST(Px(twips), "px");
-    }
-
     // Click comes once per new line, before the call that chose it returns, and the list
     // already reports the new line inside the handler.
     void listClick_data() {
@@ -405,17 +391,6 @@ class TestToolkit : public QObject {
         QVERIFY(label(accented) != label(plain));
     }
 
-    void accessibleNameIsTheCaption() {
-        QWidget window;
-        auto* label = new Label(&window);
-        label->setCaption(QStringLiteral("ТИП:   ОГОНЬ"));
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
-        QVERIFY(face);
-        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("ТИП:   ОГОНЬ"));
-        label->setCaption(QStringLiteral("TYPE:   FIRE"));
-        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("TYPE:   FIRE"));
-    }
-
     void image_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("loaded");
@@ -435,20 +410,6 @@ class TestToolkit : public QObject {
         QTEST(image->setPicture(number), "loaded");
         QTEST(image->picture().size(), "size");
         QCOMPARE(image->pictureNumber(), image->picture().isNull() ? 0 : number);
-    }
-
-    void timerTicksWithItsIndex() {
-        QObject owner;
-        Timer timer(&owner, 1, 100);
-        QSignalSpy ticks(&timer, &Timer::timer);
-        QVERIFY(!timer.enabled());
-        timer.tick();
-        QCOMPARE(ticks.count(), 1);
-        QCOMPARE(ticks.at(0).at(0).toInt(), 1);
-        timer.setEnabled(true);
-        QVERIFY(timer.enabled());
-        timer.setEnabled(false);
-        QVERIFY(!timer.enabled());
     }
 };
 
