@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev libtomlplusplus-dev libbenchmark-dev librapidcheck-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-dejavu-extra xvfb xdotool imagemagick x11-utils
+    desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 install_missing() {

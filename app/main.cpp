@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "commandline.h"
 #include "detailpages.h"
 #include "form.h"
 #include "startup.h"
@@ -22,6 +23,9 @@ void ReportStartupError(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = zentaloger::HandleCommandLine(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     zentaloger::StartupState state;
     try {

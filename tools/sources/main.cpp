@@ -2,7 +2,10 @@
 //   zentadata compile SOURCES OUT     sources folder -> database resource
 //   zentadata check RESOURCE          load with the viewer's loader, check, print a summary
 //   zentadata dump RESOURCE FOLDER    database resource -> sources folder
+// --help and --version answer on standard output; a mistake on the command line is one line
+// and the usage on standard error, with exit status 2.
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -22,11 +25,85 @@ void Print(FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-int Usage() {
-    Print(stderr,
-          QStringLiteral(
-              "usage: zentadata compile SOURCES OUT | check RESOURCE | dump RESOURCE FOLDER\n"));
+// One command: its name, its arguments as the usage line names them, and what it does.
+struct Command {
+    QString name;
+    QStringList arguments;
+    QString summary;
+};
+
+const Command kCommands[] = {
+    {QStringLiteral("compile"),
+     {QStringLiteral("SOURCES"), QStringLiteral("OUT")},
+     QStringLiteral("Compile the sources folder SOURCES into the database resource OUT.")},
+    {QStringLiteral("check"),
+     {QStringLiteral("RESOURCE")},
+     QStringLiteral("Load RESOURCE as the viewer does, check it and print a summary.")},
+    {QStringLiteral("dump"),
+     {QStringLiteral("RESOURCE"), QStringLiteral("FOLDER")},
+     QStringLiteral("Write the sources of the database resource RESOURCE into FOLDER.")},
+};
+
+QString UsageLine(const Command& c) {
+    return QStringLiteral("Usage: zentadata %1 [-h | --help] %2\n")
+        .arg(c.name, c.arguments.join(u' '));
+}
+
+QString Usage() {
+    QString text;
+    for (const Command& c : kCommands) {
+        text += (text.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("       ")) %
+                QStringLiteral("zentadata ") % c.name % u' ' % c.arguments.join(u' ') % u'\n';
+    }
+    return text + QStringLiteral("       zentadata --help | --version\n");
+}
+
+QString Help() {
+    QString text = Usage() + QStringLiteral(
+                                 "\nThe Zentaloger database tool: compiles the database sources "
+                                 "into the\nresource that the viewer embeds, checks a resource "
+                                 "and writes one back\nas sources.\n\nCommands:\n");
+    for (const Command& c : kCommands) {
+        text += QStringLiteral("  %1%2\n").arg(c.name, -10).arg(c.summary);
+    }
+    return text + QStringLiteral(
+                      "\nOptions:\n"
+                      "  -h, --help     Show this help and exit.\n"
+                      "  -v, --version  Show the version and exit.\n"
+                      "\n'zentadata COMMAND --help' describes one command.\n");
+}
+
+// A mistake on the command line: one line that says what, then the usage, exit status 2.
+int Mistake(const QString& what, const QString& usage) {
+    Print(stderr, QStringLiteral("zentadata: ") + what + u'\n' + usage);
     return 2;
+}
+
+// The parser's own message ("Unknown option 'x'.") in this tool's words, quoting an unknown
+// option as it was written (the parser names it without its dashes).
+QString ParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        for (const QString& argument : arguments) {
+            const QString written = argument.section(u'=', 0, 0);
+            qsizetype dashes = 0;
+            while (dashes < written.size() && written[dashes] == u'-') {
+                ++dashes;
+            }
+            if (dashes > 0 && written.mid(dashes) == name) {
+                return QStringLiteral("unknown option '%1'").arg(written);
+            }
+        }
+        return QStringLiteral("unknown option '%1'").arg(name);
+    }
+    QString error = parser.errorText();
+    if (error.endsWith(u'.')) {
+        error.chop(1);
+    }
+    if (!error.isEmpty()) {
+        error[0] = error[0].toLower();
+    }
+    return error;
 }
 
 bool ReadBytes(const QString& path, QByteArray* bytes) {
@@ -103,19 +180,77 @@ int DumpCommand(const QString& path, const QString& folder) {
     return 0;
 }
 
+// Runs one command once its arguments have been read.
+int Run(const QString& command, const QStringList& a) {
+    if (command == QLatin1String("compile")) {
+        return CompileCommand(a[0], a[1]);
+    }
+    if (command == QLatin1String("check")) {
+        return CheckCommand(a[0]);
+    }
+    return DumpCommand(a[0], a[1]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() == 3 && args[0] == QLatin1String("compile")) {
-        return CompileCommand(args[1], args[2]);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+
+    // The tool's own options come before the command; what follows belongs to the command.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const bool parsed = parser.parse(app.arguments());
+    // Someone who asks for help gets it, whatever else the line holds.
+    if (parser.isSet(help)) {
+        Print(stdout, Help());
+        return 0;
     }
-    if (args.size() == 2 && args[0] == QLatin1String("check")) {
-        return CheckCommand(args[1]);
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("zentadata " ZENTALOGER_VERSION "\n"));
+        return 0;
     }
-    if (args.size() == 3 && args[0] == QLatin1String("dump")) {
-        return DumpCommand(args[1], args[2]);
+    if (!parsed) {
+        return Mistake(ParseError(parser, app.arguments()), Usage());
     }
-    return Usage();
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) {
+        return Mistake(QStringLiteral("no command given"), Usage());
+    }
+    const Command* command = nullptr;
+    for (const Command& c : kCommands) {
+        if (c.name == rest[0]) {
+            command = &c;
+        }
+    }
+    if (command == nullptr) {
+        return Mistake(QStringLiteral("unknown command '%1'").arg(rest[0]), Usage());
+    }
+
+    QCommandLineParser commandParser;
+    commandParser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    commandParser.addOption(help);
+    const QStringList commandLine = QStringList{app.arguments()[0]} + rest.mid(1);
+    const bool commandParsed = commandParser.parse(commandLine);
+    if (commandParser.isSet(help)) {
+        Print(stdout, UsageLine(*command) + command->summary + u'\n');
+        return 0;
+    }
+    if (!commandParsed) {
+        return Mistake(
+            command->name + QStringLiteral(": ") + ParseError(commandParser, commandLine),
+            UsageLine(*command));
+    }
+    const QStringList arguments = commandParser.positionalArguments();
+    if (arguments.size() != command->arguments.size()) {
+        return Mistake(QStringLiteral("%1: expected %2, got %3 argument(s)")
+                           .arg(command->name, command->arguments.join(u' '))
+                           .arg(arguments.size()),
+                       UsageLine(*command));
+    }
+    return Run(command->name, arguments);
 }

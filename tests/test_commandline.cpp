@@ -1,0 +1,124 @@
+// Both programs answer the conventional options the same way: --help and --version on
+// standard output with status 0, a mistake as one line and the usage on standard error with
+// status 2. The viewer runs with a window system plugin that does not exist, so a row that
+// reached QApplication would end in Qt's abort instead of the expected answer.
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+enum Program { kViewer, kDataTool };
+enum Stream { kOut, kErr };
+
+struct Answer {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Answer Run(Program program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    process.setProcessEnvironment(env);
+    process.start(QString::fromUtf8(program == kViewer ? ZENTALOGER_VIEWER : ZENTALOGER_DATATOOL),
+                  arguments);
+    Answer answer;
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        answer.err = QStringLiteral("did not end normally: ") + process.readAllStandardError();
+        return answer;
+    }
+    answer.status = process.exitCode();
+    answer.out = QString::fromUtf8(process.readAllStandardOutput());
+    answer.err = QString::fromUtf8(process.readAllStandardError());
+    return answer;
+}
+
+}  // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+  private slots:
+    void answers_data();
+    void answers();
+};
+
+void TestCommandLine::answers_data() {
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("stream");
+    QTest::addColumn<QString>("firstLine");
+
+    const QString viewerUsage = QStringLiteral(
+        "Usage: zentaloger [-h | --help] [-v | --version] [Qt window system options]");
+    const QString toolUsage = QStringLiteral("Usage: zentadata compile SOURCES OUT");
+    const QString version = QStringLiteral(ZENTALOGER_VERSION);
+    auto row = [](const char* name, Program program, const QStringList& arguments, int status,
+                  Stream stream, const QString& firstLine) {
+        QTest::newRow(name) << int(program) << arguments << status << int(stream) << firstLine;
+    };
+
+    row("viewer --help", kViewer, {"--help"}, 0, kOut, viewerUsage);
+    row("viewer -h", kViewer, {"-h"}, 0, kOut, viewerUsage);
+    row("viewer --version", kViewer, {"--version"}, 0, kOut, "zentaloger " + version);
+    row("viewer unknown option", kViewer, {"--no-such-option=1"}, 2, kErr,
+        "zentaloger: unknown option '--no-such-option'");
+    row("viewer --help after a bad -platform", kViewer, {"-platform", "nosuch", "--help"}, 0, kOut,
+        viewerUsage);
+    row("viewer Qt option values are not arguments", kViewer,
+        {"-display", ":7", "-style", "fusion", "-qwindowtitle", "T", "--frobnicate"}, 2, kErr,
+        "zentaloger: unknown option '--frobnicate'");
+    row("viewer stray argument", kViewer, {"file.txt"}, 2, kErr,
+        "zentaloger: unexpected argument 'file.txt'");
+    row("viewer Qt option without its value", kViewer, {"-platform"}, 2, kErr,
+        "zentaloger: missing value after '-platform'");
+
+    row("zentadata --help", kDataTool, {"--help"}, 0, kOut, toolUsage);
+    row("zentadata --version", kDataTool, {"--version"}, 0, kOut, "zentadata " + version);
+    row("zentadata unknown option", kDataTool, {"--bogus"}, 2, kErr,
+        "zentadata: unknown option '--bogus'");
+    row("zentadata --help before a bad -platform", kDataTool, {"--help", "-platform", "nosuch"}, 0,
+        kOut, toolUsage);
+    row("zentadata no command", kDataTool, {}, 2, kErr, "zentadata: no command given");
+    row("zentadata unknown command", kDataTool, {"frob"}, 2, kErr,
+        "zentadata: unknown command 'frob'");
+    row("zentadata compile --help", kDataTool, {"compile", "--help"}, 0, kOut,
+        "Usage: zentadata compile [-h | --help] SOURCES OUT");
+    row("zentadata check -h", kDataTool, {"check", "-h"}, 0, kOut,
+        "Usage: zentadata check [-h | --help] RESOURCE");
+    row("zentadata dump --help", kDataTool, {"dump", "--help"}, 0, kOut,
+        "Usage: zentadata dump [-h | --help] RESOURCE FOLDER");
+    row("zentadata check unknown option", kDataTool, {"check", "--bogus", "x.db"}, 2, kErr,
+        "zentadata: check: unknown option '--bogus'");
+    row("zentadata dump one argument short", kDataTool, {"dump", "x.db"}, 2, kErr,
+        "zentadata: dump: expected RESOURCE FOLDER, got 1 argument(s)");
+}
+
+void TestCommandLine::answers() {
+    QFETCH(int, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(int, stream);
+    QFETCH(QString, firstLine);
+
+    const Answer answer = Run(Program(program), arguments);
+    const QString& used = stream == kOut ? answer.out : answer.err;
+    const QString& other = stream == kOut ? answer.err : answer.out;
+    QVERIFY2(other.isEmpty(), qPrintable(QStringLiteral("the other stream holds: ") + other));
+    QCOMPARE(answer.status, status);
+    QVERIFY(used.endsWith(u'\n'));
+    const QStringList lines = used.split(u'\n');
+    QCOMPARE(lines.constFirst(), firstLine);
+    if (status == 2) {
+        // One line that says what, then the usage.
+        QVERIFY2(lines.size() >= 2 && lines[1].startsWith(QStringLiteral("Usage: ")),
+                 qPrintable(used));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_commandline.moc"
