@@ -11,7 +11,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libtomlplusplus-dev libbenchmark-dev librapidcheck-dev
     clang libclang-rt-14-dev
-    fonts-dejavu-core fonts-dejavu-extra xvfb xdotool imagemagick x11-utils
+    fonts-dejavu-core fonts-dejavu-extra fonttools xvfb xdotool imagemagick x11-utils
     desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 

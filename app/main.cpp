@@ -26,10 +26,14 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = zentaloger::HandleCommandLine(argc, argv)) {
         return *status;
     }
+    // The database loads on a thread of its own while the application starts and registers
+    // its fonts: the two are most of the time to the first frame, and neither needs the other.
+    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     QApplication app(argc, argv);
+    zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state;
     try {
-        state = zentaloger::StartUp();
+        state = loading.get();
     } catch (const std::exception& error) {
         ReportStartupError(QString::fromUtf8(error.what()));
         return 1;

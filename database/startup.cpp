@@ -21,4 +21,8 @@ StartupState StartUp(const QString& resourcePath) {
     return state;
 }
 
+std::future<StartupState> StartUpInBackground(const QString& resourcePath) {
+    return std::async(std::launch::async, [resourcePath] { return StartUp(resourcePath); });
+}
+
 }  // namespace zentaloger

@@ -3,6 +3,7 @@
 // ViewState. The window is opened by the caller once this has succeeded.
 
 #include <QString>
+#include <future>
 #include <memory>
 #include <stdexcept>
 
@@ -22,5 +23,9 @@ struct StartupState {
 // Throws std::runtime_error (DatabaseError for a damaged resource) with a message that names
 // the error; nothing is shown or written here.
 StartupState StartUp(const QString& resourcePath = kDatabaseResource);
+
+// StartUp on a thread of its own, so that the database loads while the caller sets up the
+// application and its fonts; get() on the result waits for it and rethrows its error.
+std::future<StartupState> StartUpInBackground(const QString& resourcePath = kDatabaseResource);
 
 }  // namespace zentaloger

@@ -23,8 +23,10 @@ class FirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     QApplication app(argc, argv);
-    zentaloger::StartupState state = zentaloger::StartUp();
+    zentaloger::toolkit::RegisterEmbeddedFonts();
+    zentaloger::StartupState state = loading.get();
     zentaloger::pages::DetailPages pages;
     zentaloger::Form form(*state.database, state.view, pages);
     FirstPaint firstPaint;
