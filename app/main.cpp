@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
         ReportStartupError(QString::fromUtf8(error.what()));
         return 1;
     }
-    zentaloger::pages::DetailPages pages;
+    zentaloger::pages::DetailPages pages(*state.database, state.view);
     zentaloger::Form form(*state.database, state.view, pages);
     QObject::connect(&form, &zentaloger::Form::exitRequested, &app,
                      [] { QCoreApplication::exit(0); });

@@ -22,10 +22,62 @@ const ElementRow kChildren[] = {
 };
 // clang-format on
 
+// clang-format off
+constexpr std::pair<const char16_t*, Rgb> kEditionColours[] = {
+    {u"ZENTARI KALO", 0xFFFF00}, {u"ZENTARI MIRU", 0xFF0000}, {u"ZENTARI TAVI", 0x0000FF},
+    {u"ZENTARI SONE", 0xFF8000}, {u"ZENTARI PELA", 0x808080}, {u"ZENTARI DURO", 0xFFFFFF},
+    {u"UNKNOWN", 0x000000},
+};
+// clang-format on
+
 }  // namespace
 
-PageLayout DescriptionLayout() {
-    return {"fraDESCRIPTION", kWindow, kChildren, {}};
+std::optional<QColor> EditionColour(QStringView edition) {
+    for (const auto& [text, rgb] : kEditionColours) {
+        if (edition == QStringView(text)) {
+            return Color(rgb);
+        }
+    }
+    return std::nullopt;
+}
+
+PageLayout DescriptionPage::layout() const {
+    return {.tab = "lblDESCRIPTION",
+            .frame = "fraDESCRIPTION",
+            .window = kWindow,
+            .children = kChildren};
+}
+
+void DescriptionPage::attach(const PageContext& context) {
+    context_ = &context;
+    text_ = context.elements.require<toolkit::Label>("lblDESCRIPTION_DESCRIPTION");
+    for (int i = 0; i < 6; ++i) {
+        marks_[i] = context.elements.require<toolkit::Label>("lblVERSION", i);
+    }
+}
+
+void DescriptionPage::refresh(int number) {
+    text_->setCaption(
+        context_->db.species[number - 1].description[context_->view.language].toString());
+    UpdateEditionMarks(number);
+}
+
+// The loader accepts only entries filled from the first without gaps, with entry 6 naming the
+// last filled one, so every mark index here lies in 0..5 and each mark is set once.
+void DescriptionPage::UpdateEditionMarks(int number) {
+    const auto& info = context_->db.species[number - 1].editionInfo;
+    const int last = info[6].toString().toInt();
+    for (int i = 0; i < 6; ++i) {
+        const QString edition = info[i].toString();
+        if (const std::optional<QColor> colour = EditionColour(edition)) {
+            toolkit::Label* mark = marks_[i - last + 5];
+            mark->setBackColor(*colour);
+            mark->setToolTip(edition);
+            mark->show();
+        } else {
+            marks_[5 - i]->hide();
+        }
+    }
 }
 
 }  // namespace zentaloger::pages

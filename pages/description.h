@@ -1,10 +1,32 @@
 #pragma once
-// The description page, and the six edition marks of the card.
+// The description page, and the six edition marks on the card: the editions a species is
+// found in, right-aligned, each in its edition's colour with the edition's name as tooltip.
+
+#include <QColor>
+#include <array>
+#include <optional>
 
 #include "page.h"
+#include "toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 
-PageLayout DescriptionLayout();
+// The mark colour of an edition text; none for any other text (an empty entry).
+std::optional<QColor> EditionColour(QStringView edition);
+
+class DescriptionPage : public Page {
+  public:
+    PageLayout layout() const override;
+    void attach(const PageContext& context) override;
+    // The description in the current language, then UpdateEditionMarks.
+    void refresh(int number) override;
+
+  private:
+    void UpdateEditionMarks(int number);
+
+    const PageContext* context_ = nullptr;
+    toolkit::Label* text_ = nullptr;
+    std::array<toolkit::Label*, 6> marks_{};
+};
 
 }  // namespace zentaloger::pages

@@ -1,5 +1,7 @@
 #include "detailpages.h"
 
+#include <algorithm>
+
 #include "description.h"
 #include "evolution.h"
 #include "machinepage.h"
@@ -8,9 +10,29 @@
 
 namespace zentaloger::pages {
 
-DetailPages::DetailPages()
-    : layouts_{StatisticsLayout(), DescriptionLayout(), EvolutionLayout(),
-               MovesLayout(),      TmLayout(),          HmLayout()} {
+namespace {
+
+// A chosen entry shows the selection colours: the switch remembers it by its text colour, the
+// keyboard finds it by its background.
+bool IsChosenText(const toolkit::Label* entry) {
+    return entry->foreColor() == toolkit::Color(toolkit::kSelection.fore);
+}
+bool IsChosenBack(const toolkit::Label* entry) {
+    return entry->backColor() == toolkit::Color(toolkit::kSelection.back);
+}
+
+}  // namespace
+
+DetailPages::DetailPages(const Database& db, ViewState& view) : db_(db), view_(view) {
+    pages_.push_back(std::make_unique<StatisticsPage>());
+    pages_.push_back(std::make_unique<DescriptionPage>());
+    pages_.push_back(std::make_unique<EvolutionPage>());
+    pages_.push_back(std::make_unique<MovesPage>());
+    pages_.push_back(std::make_unique<MachinePage>(MachinePage::kTm));
+    pages_.push_back(std::make_unique<MachinePage>(MachinePage::kHm));
+    for (const auto& page : pages_) {
+        layouts_.push_back(page->layout());
+    }
     // The frames lie in one place; only the first page shows before the first page switch.
     for (const PageLayout& page : layouts_) {
         frames_.push_back({.kind = toolkit::Kind::Frame,
@@ -20,6 +42,8 @@ DetailPages::DetailPages()
                            .visible = frames_.empty()});
     }
 }
+
+DetailPages::~DetailPages() = default;
 
 std::vector<toolkit::RowGroup> DetailPages::rows() const {
     // The frames first; then the entries, a later page's in front of an earlier page's.
@@ -42,6 +66,69 @@ std::vector<toolkit::CaptionRow> DetailPages::captions() const {
     return rows;
 }
 
-void DetailPages::attach(const toolkit::Elements&) {}
+void DetailPages::attach(const toolkit::Elements& elements, std::function<void()> refillList) {
+    context_.reset(new PageContext{db_, view_, elements, std::move(refillList)});
+    for (const auto& page : pages_) {
+        page->attach(*context_);
+    }
+    switch_.attach(elements, layouts_);
+}
+
+void DetailPages::refresh(int number) {
+    // The description and the card's edition marks first, then the pages in tab order.
+    for (int page : {kDescription, kStatistics, kEvolution, kMoves, kTm, kHm}) {
+        pages_[page]->refresh(number);
+    }
+}
+
+void DetailPages::openFirst() {
+    switch_.ShowPage(kStatistics);
+}
+
+void DetailPages::rememberEntries() {
+    remembered_.assign(pages_.size(), -1);
+    for (int page = 0; page < kPageCount; ++page) {
+        if (layouts_[page].entries.empty()) {
+            continue;
+        }
+        const std::vector<toolkit::Label*> group =
+            EntryGroup(context_->elements, layouts_[page].entries.front());
+        for (int i = 0; i < static_cast<int>(group.size()); ++i) {
+            if (IsChosenText(group[i])) {
+                remembered_[page] = i;  // the highest, should several show as chosen
+            }
+        }
+    }
+}
+
+void DetailPages::restoreEntries() {
+    for (int page = 0; page < static_cast<int>(remembered_.size()); ++page) {
+        if (remembered_[page] >= 0) {
+            pages_[page]->chooseEntry(remembered_[page]);
+        }
+    }
+    remembered_.clear();
+}
+
+bool DetailPages::stepEntry(int step) {
+    const int page = switch_.openPage();
+    if (page < 0 || !layouts_[page].stepped) {
+        return false;
+    }
+    const std::vector<toolkit::Label*> group =
+        EntryGroup(context_->elements, layouts_[page].stepped);
+    const auto chosen = std::find_if(group.begin(), group.end(), [](const toolkit::Label* e) {
+        return !e->isHidden() && IsChosenBack(e);
+    });
+    if (chosen == group.end()) {
+        return false;
+    }
+    // Back to any earlier entry; on only to a shown one.
+    const int next = static_cast<int>(chosen - group.begin()) + step;
+    if (step < 0 ? next >= 0 : next < static_cast<int>(group.size()) && !group[next]->isHidden()) {
+        pages_[page]->chooseEntry(next);
+    }
+    return true;
+}
 
 }  // namespace zentaloger::pages

@@ -1,33 +1,49 @@
 #pragma once
-// The six detail pages as the window sees them. Each page keeps its rows and captions in its
-// own unit; this composes them in the window's order.
+// The six detail pages as the window sees them: each page in a unit of its own, composed here
+// in the window's order, with the work every page shares (the page switch, the chosen entries
+// around a language switch, the keyboard's stepping).
 
+#include <memory>
 #include <vector>
 
 #include "page.h"
+#include "pageswitch.h"
 #include "toolkit/pages.h"
 
 namespace zentaloger::pages {
 
+// The pages in the order of their frames and of the page switch.
+enum PageIndex { kStatistics, kDescription, kEvolution, kMoves, kTm, kHm, kPageCount };
+
 class DetailPages : public toolkit::Pages {
   public:
-    DetailPages();
+    // `db` and `view` outlive the pages.
+    DetailPages(const Database& db, ViewState& view);
+    ~DetailPages() override;
 
     std::vector<toolkit::RowGroup> rows() const override;
     std::vector<toolkit::CaptionRow> captions() const override;
-    void attach(const toolkit::Elements& elements) override;
+    void attach(const toolkit::Elements& elements, std::function<void()> refillList) override;
 
-    // The pages show nothing of their own yet: the window's design state stands until each
-    // page's behaviour is built.
-    void refresh(int) override {}
-    void openFirst() override {}
-    void rememberEntries() override {}
-    void restoreEntries() override {}
-    bool stepEntry(int) override { return false; }
+    void refresh(int number) override;
+    void openFirst() override;
+    void rememberEntries() override;
+    void restoreEntries() override;
+    bool stepEntry(int step) override;
+
+    void ShowPage(int page) { switch_.ShowPage(page); }
+    int openPage() const { return switch_.openPage(); }
+    Page& page(int index) { return *pages_[index]; }
 
   private:
+    const Database& db_;
+    ViewState& view_;
+    std::vector<std::unique_ptr<Page>> pages_;
     std::vector<PageLayout> layouts_;
     std::vector<toolkit::ElementRow> frames_;
+    std::unique_ptr<PageContext> context_;
+    PageSwitch switch_;
+    std::vector<int> remembered_;
 };
 
 }  // namespace zentaloger::pages

@@ -26,10 +26,146 @@ const ElementRow kChildren[] = {
 };
 // clang-format on
 
+constexpr const char* kEntries[] = {"lblEVOLUTION_EVOLUTION"};
+
+const QString kArrow = QStringLiteral("   --->   ");
+
 }  // namespace
 
-PageLayout EvolutionLayout() {
-    return {"fraEVOLUTION", kWindow, kChildren, {}};
+std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills) {
+    // The bright segment moves one place to the right each tick.
+    switch (fills[0] & 0xFFFFFF) {
+        case kGreen:
+            return {kDarkGreen, kGreen, kMidGreen};
+        case kDarkGreen:
+            return {kMidGreen, kDarkGreen, kGreen};
+        case kMidGreen:
+            return {kGreen, kMidGreen, kDarkGreen};
+        default:
+            return fills;
+    }
+}
+
+int TopRowAfterJump(int topRow, int selectedRow, int selectedLine) {
+    if (selectedLine >= 0) {
+        topRow = selectedRow - selectedLine;
+    } else if (topRow > selectedRow) {
+        topRow = selectedRow;
+    } else {
+        topRow = selectedRow - (kListLines - 1);
+    }
+    return ClampTopRow(topRow);
+}
+
+PageLayout EvolutionPage::layout() const {
+    return {.tab = "lblEVOLUTION",
+            .frame = "fraEVOLUTION",
+            .window = kWindow,
+            .children = kChildren,
+            .entries = kEntries,
+            .stepped = kEntries[0]};
+}
+
+void EvolutionPage::attach(const PageContext& context) {
+    context_ = &context;
+    const toolkit::Elements& e = context.elements;
+    frame_ = e.require<toolkit::Frame>("fraEVOLUTION");
+    for (int i = 0; i < kEvolutionSlots; ++i) {
+        entries_[i] = e.require<toolkit::Label>("lblEVOLUTION_EVOLUTION", i);
+        QObject::connect(entries_[i], &toolkit::Label::click, entries_[i],
+                         [this](int index) { chooseEntry(index); });
+    }
+    for (int k = 0; k < 2; ++k) {
+        pictures_[k] = e.require<toolkit::Image>("imgEVOLUTION_ZENTARI", k);
+        names_[k] = e.require<toolkit::Label>("lblEVOLUTION_NAME", k);
+        QObject::connect(pictures_[k], &toolkit::Image::click, pictures_[k],
+                         [this](int index) { JumpToEvolutionSpecies(index); });
+    }
+    for (int i = 0; i < 3; ++i) {
+        bar_[i] = e.require<toolkit::Shape>("shpEVOLUTION_BAR", i);
+    }
+    condition_ = e.require<toolkit::Label>("lblEVOLUTION_CONDITION");
+    hold_ = e.require<toolkit::Label>("lblEVOLUTION_HOLD");
+    list_ = e.require<toolkit::ListBox>("lstZENTARI");
+    auto* timer = e.require<toolkit::Timer>("tEVOLUTION");
+    QObject::connect(timer, &toolkit::Timer::timer, timer, [this] { AnimateEvolutionBar(); });
+}
+
+void EvolutionPage::refresh(int number) {
+    const SpeciesRecord& species = context_->db.species[number - 1];
+    const auto name = [this](int s) { return context_->speciesLabel(s).mid(6); };
+    for (int j = 0; j < kEvolutionSlots; ++j) {
+        const int from = species.evolutionFrom[j];
+        const int to = species.evolutionTo[j];
+        entries_[j]->setCaption(from >= 0 ? name(from) + kArrow + name(to) : QString());
+        entries_[j]->setVisible(!entries_[j]->caption().isEmpty() && !frame_->isHidden());
+    }
+    for (int j = 0; j < kEvolutionSlots; ++j) {
+        if (species.evolutionFrom[j] + 1 == number) {
+            chooseEntry(j);
+            return;
+        }
+    }
+    ShowFinalForm(number);
+}
+
+void EvolutionPage::chooseEntry(int k) {
+    if (k < 0 || k >= kEvolutionSlots) {
+        return;
+    }
+    for (int i = 0; i < kEvolutionSlots; ++i) {
+        entries_[i]->setColors(i == k ? toolkit::kSelection : toolkit::kEntry);
+    }
+    const SpeciesRecord& species = context_->db.species[context_->shownSpecies() - 1];
+    const int from = species.evolutionFrom[k];
+    const int to = species.evolutionTo[k];
+    if (from < 0) {
+        return;  // an empty step (reached only through the keyboard): nothing to detail
+    }
+    pictures_[0]->setPicture(501 + from);
+    pictures_[1]->setPicture(501 + to);
+    names_[0]->setCaption(context_->speciesLabel(from));
+    names_[1]->setCaption(context_->speciesLabel(to));
+    const int language = context_->view.language;
+    condition_->setCaption(species.evolutionCondition[k][language].toString());
+    hold_->setCaption(species.evolutionHold[k][language].toString());
+}
+
+void EvolutionPage::ShowFinalForm(int number) {
+    for (toolkit::Label* entry : entries_) {
+        entry->setColors(toolkit::kEntry);
+    }
+    pictures_[0]->setPicture(500 + number);
+    pictures_[1]->clearPicture();
+    names_[0]->setCaption(context_->speciesLabel(number - 1));
+    names_[1]->setCaption(QString());
+    condition_->setCaption(context_->view.language == 0 ? QStringLiteral("КОНЕЧНАЯ ФОРМА")
+                                                        : QStringLiteral("FINAL FORM"));
+    hold_->setCaption(QString());
+}
+
+void EvolutionPage::AnimateEvolutionBar() {
+    const std::array<QRgb, 3> fills = NextBarFills(
+        {bar_[0]->backColor().rgb(), bar_[1]->backColor().rgb(), bar_[2]->backColor().rgb()});
+    for (int i = 0; i < 3; ++i) {
+        bar_[i]->setBackColor(QColor::fromRgb(fills[i]));
+    }
+}
+
+void EvolutionPage::JumpToEvolutionSpecies(int k) {
+    const QString caption = names_[k]->caption();
+    if (caption.isEmpty()) {
+        return;
+    }
+    ViewState& view = context_->view;
+    const int row = FindRowOfSpecies(context_->db, view.language, view.listOrder,
+                                     SpeciesNumberOfLabel(caption));
+    if (row < 0) {
+        return;
+    }
+    view.selectedRow = row + 1;
+    view.topRow = TopRowAfterJump(view.topRow, view.selectedRow, list_->listIndex());
+    context_->refillList();
 }
 
 }  // namespace zentaloger::pages

@@ -1,11 +1,47 @@
 #pragma once
-// The evolution page: the family's steps as entries, the chosen step's two species with
-// pictures, condition and hold, and the animated bar between them.
+// The evolution page: the family's steps as entries over the card's picture; the chosen step
+// below, with the two species' small pictures and labels, its condition and hold lines and an
+// animated bar between them; or the species alone as a final form. A click on either picture
+// brings that species to the list and the card.
+
+#include <array>
 
 #include "page.h"
+#include "toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 
-PageLayout EvolutionLayout();
+// The bar's next fills after one tick, from its current ones; unknown fills stay.
+std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills);
+
+// Where the list stands after a jump to the species on row `selectedRow`: with a selected
+// line the species keeps that line, without one it becomes the first line when its row lies
+// above the page and the last line otherwise; then clamped to the list's first rows.
+int TopRowAfterJump(int topRow, int selectedRow, int selectedLine);
+
+class EvolutionPage : public Page {
+  public:
+    PageLayout layout() const override;
+    void attach(const PageContext& context) override;
+    // UpdateEvolutionPage.
+    void refresh(int number) override;
+    // SelectEvolutionEntry.
+    void chooseEntry(int k) override;
+
+    void ShowFinalForm(int number);
+    void AnimateEvolutionBar();
+    void JumpToEvolutionSpecies(int k);
+
+  private:
+    const PageContext* context_ = nullptr;
+    toolkit::Frame* frame_ = nullptr;
+    std::array<toolkit::Label*, kEvolutionSlots> entries_{};
+    std::array<toolkit::Image*, 2> pictures_{};
+    std::array<toolkit::Label*, 2> names_{};
+    std::array<toolkit::Shape*, 3> bar_{};
+    toolkit::Label* condition_ = nullptr;
+    toolkit::Label* hold_ = nullptr;
+    toolkit::ListBox* list_ = nullptr;
+};
 
 }  // namespace zentaloger::pages

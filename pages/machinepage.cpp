@@ -24,18 +24,40 @@ const ElementRow kHmWindow[] = {
 };
 // clang-format on
 
+constexpr const char* kTmEntries[] = {"lblTM_TM"};
+constexpr const char* kHmEntries[] = {"lblHM_HM"};
+
 }  // namespace
 
-PageLayout TmLayout() {
-    static const std::vector<ElementRow> panel = PanelRows(kTmPanel);
-    static const std::vector<CaptionRow> captions = PanelCaptions(kTmPanel);
-    return {"fraTM", kTmWindow, panel, captions};
-}
-
-PageLayout HmLayout() {
+PageLayout MachinePage::layout() const {
+    if (kind_ == kTm) {
+        static const std::vector<ElementRow> panel = PanelRows(kTmPanel);
+        static const std::vector<CaptionRow> captions = PanelCaptions(kTmPanel);
+        return {.tab = "lblTM",
+                .frame = "fraTM",
+                .window = kTmWindow,
+                .children = panel,
+                .captions = captions,
+                .entries = kTmEntries,
+                .stepped = kTmEntries[0]};
+    }
     static const std::vector<ElementRow> panel = PanelRows(kHmPanel);
     static const std::vector<CaptionRow> captions = PanelCaptions(kHmPanel);
-    return {"fraHM", kHmWindow, panel, captions};
+    return {.tab = "lblHM",
+            .frame = "fraHM",
+            .window = kHmWindow,
+            .children = panel,
+            .captions = captions,
+            .entries = kHmEntries,
+            .stepped = kHmEntries[0]};
 }
+
+void MachinePage::attach(const PageContext& context) {
+    context_ = &context;
+}
+
+void MachinePage::refresh(int) {}
+
+void MachinePage::chooseEntry(int) {}
 
 }  // namespace zentaloger::pages

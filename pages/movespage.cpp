@@ -17,12 +17,28 @@ const ElementRow kWindow[] = {
 };
 // clang-format on
 
+constexpr const char* kEntries[] = {"lblMOVES_LEVEL", "lblMOVES_MOVE"};
+
 }  // namespace
 
-PageLayout MovesLayout() {
+PageLayout MovesPage::layout() const {
     static const std::vector<ElementRow> panel = PanelRows(kMovesPanel);
     static const std::vector<CaptionRow> captions = PanelCaptions(kMovesPanel);
-    return {"fraMOVES", kWindow, panel, captions};
+    return {.tab = "lblMOVES",
+            .frame = "fraMOVES",
+            .window = kWindow,
+            .children = panel,
+            .captions = captions,
+            .entries = kEntries,
+            .stepped = kEntries[1]};
 }
+
+void MovesPage::attach(const PageContext& context) {
+    context_ = &context;
+}
+
+void MovesPage::refresh(int) {}
+
+void MovesPage::chooseEntry(int) {}
 
 }  // namespace zentaloger::pages

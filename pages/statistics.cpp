@@ -34,10 +34,36 @@ const CaptionRow kCaptions[] = {
 };
 // clang-format on
 
+// The bars, in the order of the species' statistics.
+constexpr const char* kBars[kStatCount] = {
+    "shpSTATISTICS_HITPOINTS",     "shpSTATISTICS_ATTACK",         "shpSTATISTICS_DEFENCE",
+    "shpSTATISTICS_SPECIALATTACK", "shpSTATISTICS_SPECIALDEFENCE", "shpSTATISTICS_SPEED"};
+
 }  // namespace
 
-PageLayout StatisticsLayout() {
-    return {"fraSTATISTICS", {}, kChildren, kCaptions};
+PageLayout StatisticsPage::layout() const {
+    return {.tab = "lblSTATISTICS",
+            .frame = "fraSTATISTICS",
+            .children = kChildren,
+            .captions = kCaptions};
+}
+
+void StatisticsPage::attach(const PageContext& context) {
+    context_ = &context;
+    for (int row = 0; row < kStatCount; ++row) {
+        for (int i = 0; i < 3; ++i) {
+            bars_[row][i] = context.elements.require<toolkit::Shape>(kBars[row], i);
+        }
+    }
+}
+
+void StatisticsPage::refresh(int number) {
+    const SpeciesRecord& species = context_->db.species[number - 1];
+    for (int g = 1; g <= 3; ++g) {
+        for (int row = 0; row < kStatCount; ++row) {
+            bars_[row][3 - g]->setVisible(species.statLevel[row] >= g);
+        }
+    }
 }
 
 }  // namespace zentaloger::pages

@@ -1,10 +1,24 @@
 #pragma once
-// The statistics page: six rows of a caption and a three-segment bar.
+// The statistics page: six rows of a caption and a three-segment bar that grows from its dark
+// right-hand end with the species' level in that statistic.
+
+#include <array>
 
 #include "page.h"
+#include "toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 
-PageLayout StatisticsLayout();
+class StatisticsPage : public Page {
+  public:
+    PageLayout layout() const override;
+    void attach(const PageContext& context) override;
+    // UpdateStatBars: segment 3 - g of a row shows when its level is g or more.
+    void refresh(int number) override;
+
+  private:
+    const PageContext* context_ = nullptr;
+    std::array<std::array<toolkit::Shape*, 3>, kStatCount> bars_{};
+};
 
 }  // namespace zentaloger::pages

@@ -48,7 +48,6 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     type_ = element<Label>("lblTYPE");
     height_ = element<Label>("lblHEIGHT");
     weight_ = element<Label>("lblWEIGHT");
-    description_ = element<Label>("lblDESCRIPTION_DESCRIPTION");
     scroller_ = element<Label>("lblSCROLLER");
     picture_ = element<toolkit::Image>("imgZENTARI");
     logo_ = element<toolkit::Image>("imgLOGO");
@@ -62,7 +61,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     }
     captions_.bind(elements_, WindowCaptions());
     captions_.bind(elements_, pages_.captions());
-    pages_.attach(elements_);
+    pages_.attach(elements_, [this] { RefillList(false); });
 
     // A fixed style for the list's frame, whatever the desktop's style is.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -240,7 +239,6 @@ void Form::ShowSpecies() {
     type_->setCaption(species.typeLabel[language].toString());
     height_->setCaption(species.heightLabel[language].toString());
     weight_->setCaption(species.weightLabel[language].toString());
-    description_->setCaption(species.description[language].toString());
     picture_->setPicture(100 + number);
     pages_.refresh(number);
 }

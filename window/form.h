@@ -72,7 +72,6 @@ class Form : public QWidget {
     toolkit::Label* type_ = nullptr;
     toolkit::Label* height_ = nullptr;
     toolkit::Label* weight_ = nullptr;
-    toolkit::Label* description_ = nullptr;
     toolkit::Label* scroller_ = nullptr;
     toolkit::Image* picture_ = nullptr;
     toolkit::Image* logo_ = nullptr;

@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
                 vKb / 1024.0, bKb / 1024.0, (vKb - bKb) / 1024.0);
 
     zentaloger::StartupState state = zentaloger::StartUp();
-    zentaloger::pages::DetailPages pages;
+    zentaloger::pages::DetailPages pages(*state.database, state.view);
     zentaloger::Form form(*state.database, state.view, pages);
     form.Load();
     form.show();

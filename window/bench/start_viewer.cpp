@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state = loading.get();
-    zentaloger::pages::DetailPages pages;
+    zentaloger::pages::DetailPages pages(*state.database, state.view);
     zentaloger::Form form(*state.database, state.view, pages);
     FirstPaint firstPaint;
     form.installEventFilter(&firstPaint);

@@ -47,6 +47,7 @@ inline std::unique_ptr<Database> HandOrderedDatabase() {
 
 // The viewer's pages, counting how often the card asks them to refresh.
 struct CountingPages : pages::DetailPages {
+    using DetailPages::DetailPages;
     int refreshes = 0;
     void refresh(int number) override {
         ++refreshes;
@@ -59,7 +60,7 @@ struct CountingPages : pages::DetailPages {
 struct Window {
     std::unique_ptr<Database> db = HandOrderedDatabase();
     ViewState view;
-    CountingPages pages;
+    CountingPages pages{*db, view};
     int& cardBuilds = pages.refreshes;
     std::unique_ptr<Form> form;
 

@@ -156,7 +156,7 @@ class TestTextFit : public QObject {
 
     // A list line has the list's width less the frame and the line's 1-px indent.
     void listLabels() {
-        pages::DetailPages pages;
+        pages::DetailPages pages(*db_, state_.view);
         Form form(*db_, state_.view, pages);
         const auto* list = form.element<toolkit::ListBox>("lstZENTARI");
         const int room = list->viewport()->width() - 1;
@@ -183,7 +183,7 @@ class TestTextFit : public QObject {
     // window as the user sees it after each species is shown.
     void everyCaption() {
         ViewState view;
-        pages::DetailPages pages;
+        pages::DetailPages pages(*db_, view);
         Form form(*db_, view, pages);
         form.Load();
         QStringList tooWide;
@@ -203,7 +203,7 @@ class TestTextFit : public QObject {
     // letters neither stand 3 px or more apart nor run together.
     void evenSpacing() {
         ViewState view;
-        pages::DetailPages pages;
+        pages::DetailPages pages(*db_, view);
         Form form(*db_, view, pages);
         form.Load();
         QList<std::pair<QString, QFont>> texts;

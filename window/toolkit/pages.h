@@ -3,6 +3,7 @@
 // interface. The window builds their rows together with its own, applies their captions with
 // its own, and calls them where their work belongs; it knows nothing of any one page.
 
+#include <functional>
 #include <vector>
 
 #include "builder.h"
@@ -21,7 +22,9 @@ class Pages {
     // The pages' captions that follow the language, in the order they are applied.
     virtual std::vector<CaptionRow> captions() const = 0;
     // Once the window is built: bind the elements the pages use and their events.
-    virtual void attach(const Elements& elements) = 0;
+    // `refillList` is the window's RefillList without captions: a page that moves the list
+    // (a picture click jumps to a species) sets the view state and calls it.
+    virtual void attach(const Elements& elements, std::function<void()> refillList) = 0;
 
     // After the card is filled: refresh every page for species `number`, open or not.
     virtual void refresh(int number) = 0;
@@ -30,8 +33,9 @@ class Pages {
     // Around a language switch: remember each page's chosen entry, then choose it again.
     virtual void rememberEntries() = 0;
     virtual void restoreEntries() = 0;
-    // The keyboard's entry stepping: move the open page's chosen entry by `step`; false if
-    // the open page has no entries to step through.
+    // The keyboard's entry stepping: move the open page's chosen entry by `step` (-1 or +1).
+    // True when the key is spent on it (an entry page is open and has a chosen entry, even at
+    // an end); false when it goes on to the list.
     virtual bool stepEntry(int step) = 0;
 };
 
