@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "database.h"
@@ -29,7 +30,9 @@ inline int EnglishAlphabeticalNumber(int row) {
     return (row + 99) % kSpeciesCount + 1;
 }
 
-inline std::unique_ptr<Database> HandOrderedDatabase() {
+using FieldEdit = std::function<void(std::vector<QString>&)>;
+
+inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {}) {
     std::vector<QString> f = testdata::TestDatabaseFields();
     for (int row = 1; row <= kSpeciesCount; ++row) {
         for (int language = 0; language < kLanguageCount; ++language) {
@@ -41,6 +44,9 @@ inline std::unique_ptr<Database> HandOrderedDatabase() {
             at(2) =
                 language == 0 ? LabelOf(252 - row, 0) : LabelOf(EnglishAlphabeticalNumber(row), 1);
         }
+    }
+    if (edit) {
+        edit(f);
     }
     return LoadDatabase(EncodeResource(f));
 }
@@ -58,13 +64,14 @@ struct CountingPages : pages::DetailPages {
 // One shown form with the viewer's pages, loaded, with a count of card rebuilds (every
 // ShowSpecies refreshes the pages).
 struct Window {
-    std::unique_ptr<Database> db = HandOrderedDatabase();
+    std::unique_ptr<Database> db;
     ViewState view;
     CountingPages pages{*db, view};
     int& cardBuilds = pages.refreshes;
     std::unique_ptr<Form> form;
 
-    Window() {
+    // Over the hand-ordered database, with `edit` applied to its fields first.
+    explicit Window(const FieldEdit& edit = {}) : db(HandOrderedDatabase(edit)) {
         form = std::make_unique<Form>(*db, view, pages);
         form->Load();
         form->show();
@@ -102,6 +109,11 @@ struct Window {
         form->RefillList(false);
     }
     int shownNumber() const { return SpeciesNumberOfLabel(label("lblNAME")->caption()); }
+    // The card shows species `number`, as a click on its line would show it.
+    void show(int number) {
+        view.selectedRow = FindRowOfSpecies(*db, view.language, view.listOrder, number) + 1;
+        form->ShowSpecies();
+    }
 };
 
 }  // namespace zentaloger::testing
