@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built viewer in a real X server: it opens centred at 377 x 349, shows its colours where
-# the layout puts them, switches language and order on clicks, moves when its background is
-# dragged and ends when its close box is clicked.
+# the layout puts them, switches language and order on clicks, opens each page by its tab,
+# chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
+# when its background is dragged and ends when its close box is clicked.
 #   realwindow.sh /path/to/zentaloger
 # Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
 set -euo pipefail
@@ -105,6 +106,40 @@ expect "first line selected again" 365 37 000080
 click 300 74  # list line 3
 expect "clicked line selected" 365 74 000080
 expect "first line no longer selected" 365 37 FFFFFF
+
+# Each tab opens its page: the tab takes the selection colours, the statistics tab goes idle.
+for tab in "description 194 306" "evolution 70 318" "moves 194 318" "TM 70 330" "HM 194 330" \
+    "statistics 70 306"; do
+    set -- $tab
+    click "$2" "$3"
+    expect "$1 tab open" $(($2 - 60)) $(($3 - 4)) FFFF00
+done
+expect "statistics tab idle again after the HM tab" 134 330 800000
+
+# The evolution page of species 4, the first of a family: its own step is chosen. Another
+# entry chosen by a click; then the right picture brings the last of the family to the card,
+# which as a final form chooses no entry.
+click 70 318
+expect "the evolution entry of the card's species chosen" 30 36 FFFF00
+click 132 62
+expect "the clicked evolution entry chosen" 30 60 FFFF00
+expect "the other evolution entry idle" 30 36 800000
+click 218 257  # the right small picture
+expect "a final form chooses no entry" 30 60 800000
+
+# Resting the pointer on an edition mark shows its edition in a tooltip near the pointer.
+xdotool mousemove --sync $((wx + 244)) $((wy + 204))
+tooltip=0
+for _ in $(seq 40); do
+    import -window root "$work/shot.png"
+    tooltip=$(convert "$work/shot.png" -crop "160x60+$((wx + 244))+$((wy + 204))" -depth 8 txt:- |
+        grep -c 'FFFFE1' || true)
+    [ "$tooltip" -gt 50 ] && break
+    sleep 0.1
+done
+[ "$tooltip" -gt 50 ] || fail "no tooltip appeared over the edition mark"
+xdotool mousemove --sync $((wx + 2)) $((wy + 100))
+click 70 306
 
 # Drag the window by its background 40 px right and 30 px down.
 xdotool mousemove --sync $((wx + 2)) $((wy + 100)) mousedown 1
