@@ -4,7 +4,9 @@
 //           median of alternating runs, and the ratio;
 //   memory  the peak resident set of each, and the difference;
 //   refill  RefillList (16 lines rebuilt, one marked, the thumb placed);
-//   card    ShowSpecies for a new species and the repaint it causes;
+//   card    ShowSpecies for a new species (every page refreshed) and the repaint it causes;
+//   pages   a page switch and its repaint; one tick of the evolution bar, its repaint and
+//           how many elements it repaints;
 // on the offscreen platform, with the shipped database and pictures.
 #include <spawn.h>
 #include <sys/resource.h>
@@ -20,6 +22,7 @@
 #include "detailpages.h"
 #include "form.h"
 #include "startup.h"
+#include "toolkit/toolkit.h"
 
 extern char** environ;
 
@@ -68,6 +71,18 @@ double MedianMicros(int rounds, Step step) {
     }
     return Median(us);
 }
+
+// Counts the paint events that reach any widget.
+class PaintCounter : public QObject {
+  public:
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -121,6 +136,28 @@ int main(int argc, char* argv[]) {
         form.ShowSpecies();
         form.repaint();
     });
-    std::printf("ShowSpecies + repaint: %.1f us (limit 2000)\n", card);
+    std::printf("ShowSpecies (every page refreshed) + repaint: %.1f us (limit 2000)\n", card);
+
+    const double pageSwitch = MedianMicros(600, [&](int i) {
+        pages.ShowPage(i % zentaloger::pages::kPageCount);
+        form.repaint();
+    });
+    std::printf("page switch + repaint: %.1f us (limit 1000)\n", pageSwitch);
+
+    // One tick of the evolution bar with the page open, and the repaint it causes: counted
+    // paint events show what is repainted.
+    pages.ShowPage(zentaloger::pages::kEvolution);
+    QCoreApplication::processEvents();
+    PaintCounter painted;
+    app.installEventFilter(&painted);
+    auto* timer = form.element<zentaloger::toolkit::Timer>("tEVOLUTION");
+    const int ticks = 600;
+    const double tick = MedianMicros(ticks, [&](int) {
+        timer->tick();
+        QCoreApplication::processEvents();
+    });
+    app.removeEventFilter(&painted);
+    std::printf("evolution bar tick + repaint: %.1f us (limit 200), %.1f elements painted a tick\n",
+                tick, double(painted.count) / ticks);
     return 0;
 }

@@ -59,9 +59,8 @@ void RegisterEmbeddedFonts() {
     if (!g_family.isEmpty()) {
         return;
     }
-    for (const char* file :
-         {":/FONT/DejaVuSansCondensed.ttf", ":/FONT/DejaVuSansCondensed-Bold.ttf",
-          ":/FONT/DejaVuSans.ttf"}) {
+    for (const char* file : {":/FONT/DejaVuSansCondensed.ttf",
+                             ":/FONT/DejaVuSansCondensed-Bold.ttf", ":/FONT/DejaVuSans.ttf"}) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         if (id >= 0 && g_family.isEmpty()) {
             g_family = QFontDatabase::applicationFontFamilies(id).value(0);
@@ -250,6 +249,8 @@ void Label::paintEvent(QPaintEvent*) {
 
 Shape::Shape(QWidget* parent, int index) : QWidget(parent), index_(index) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // It fills its whole rectangle, so nothing behind it needs painting when it changes.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Shape::setBackColor(QColor color) {
