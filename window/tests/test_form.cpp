@@ -24,6 +24,20 @@ QList<int> LineNumbers(const toolkit::ListBox* list) {
     return numbers;
 }
 
+const char* const kTabs[] = {"lblSTATISTICS", "lblDESCRIPTION", "lblEVOLUTION",
+                             "lblMOVES",      "lblTM",          "lblHM"};
+const char* const kFrames[] = {"fraSTATISTICS", "fraDESCRIPTION", "fraEVOLUTION",
+                               "fraMOVES",      "fraTM",          "fraHM"};
+struct EntryGroup {
+    const char* name;
+    int count, page;
+};
+const EntryGroup kEntryGroups[] = {{"lblEVOLUTION_EVOLUTION", 5, 2},
+                                   {"lblMOVES_LEVEL", 12, 3},
+                                   {"lblMOVES_MOVE", 12, 3},
+                                   {"lblTM_TM", 50, 4},
+                                   {"lblHM_HM", 7, 5}};
+
 QList<int> Numbers(int first, int count) {
     QList<int> numbers;
     for (int i = 0; i < count; ++i) {
@@ -500,7 +514,7 @@ class TestForm : public QObject {
                                 Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
         for (int event = 0; event < 150; ++event) {
             const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
-            switch (random.bounded(5)) {
+            switch (random.bounded(6)) {
                 case 0:
                     w.clickLine(random.bounded(16));
                     break;
@@ -512,6 +526,9 @@ class TestForm : public QObject {
                     break;
                 case 3:
                     w.scrollTo(1 + random.bounded(236));
+                    break;
+                case 4:
+                    w.clickLabel(kTabs[random.bounded(6)]);
                     break;
                 default:
                     QTest::keyClick(w.list(), keys[random.bounded(6)]);
@@ -544,6 +561,22 @@ class TestForm : public QObject {
                      qPrintable(where));
             QVERIFY2(w.label("lblLANG", v.language)->backColor() == QColor(0xFFFF00),
                      qPrintable(where));
+            // One page open, its tab chosen, no entry of a closed page showing.
+            int open = 0;
+            for (int p = 0; p < 6; ++p) {
+                const bool shown = !w.get<toolkit::Frame>(kFrames[p])->isHidden();
+                open += shown;
+                QVERIFY2((w.label(kTabs[p])->backColor() == QColor(0xFFFF00)) == shown,
+                         qPrintable(where));
+            }
+            QVERIFY2(open == 1, qPrintable(where));
+            for (const auto& [group, count, page] : kEntryGroups) {
+                for (int i = 0; i < count; ++i) {
+                    QVERIFY2(w.get<toolkit::Frame>(kFrames[page])->isVisible() ||
+                                 w.label(group, i)->isHidden(),
+                             qPrintable(where));
+                }
+            }
         }
     }
 
