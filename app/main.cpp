@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <optional>
 
 #include "commandline.h"
 #include "detailpages.h"
 #include "form.h"
+#include "platformguard.h"
 #include "startup.h"
 
 namespace {
@@ -29,7 +31,10 @@ int main(int argc, char* argv[]) {
     // The database loads on a thread of its own while the application starts and registers
     // its fonts: the two are most of the time to the first frame, and neither needs the other.
     std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
-    QApplication app(argc, argv);
+    std::optional<QApplication> application;
+    zentaloger::OpenWindowSystem(zentaloger::RequestedPlatform(argc, argv),
+                                 [&] { application.emplace(argc, argv); });
+    QApplication& app = *application;
     zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state;
     try {

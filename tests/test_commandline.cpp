@@ -17,10 +17,19 @@ struct Answer {
     QString err;
 };
 
-Answer Run(Program program, const QStringList& arguments) {
+// `environment` holds NAME=VALUE to set and NAME alone to remove.
+Answer Run(Program program, const QStringList& arguments,
+           const QStringList& environment = {"QT_QPA_PLATFORM=no-such-platform"}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    for (const QString& variable : environment) {
+        const qsizetype equals = variable.indexOf(u'=');
+        if (equals < 0) {
+            env.remove(variable);
+        } else {
+            env.insert(variable.left(equals), variable.mid(equals + 1));
+        }
+    }
     process.setProcessEnvironment(env);
     process.start(QString::fromUtf8(program == kViewer ? ZENTALOGER_VIEWER : ZENTALOGER_DATATOOL),
                   arguments);
@@ -44,6 +53,8 @@ class TestCommandLine : public QObject {
   private slots:
     void answers_data();
     void answers();
+    void badEnvironment_data();
+    void badEnvironment();
 };
 
 void TestCommandLine::answers_data() {
@@ -118,6 +129,40 @@ void TestCommandLine::answers() {
         QVERIFY2(lines.size() >= 2 && lines[1].startsWith(QStringLiteral("Usage: ")),
                  qPrintable(used));
     }
+}
+
+// A window system that cannot be opened: one line saying what and what to do, status 1, no
+// abort and no core dump.
+void TestCommandLine::badEnvironment_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("start");
+    const QString prefix = QStringLiteral("zentaloger: cannot open a window: ");
+    QTest::newRow("no display, no platform chosen")
+        << QStringList{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"} << QStringList()
+        << prefix + "no display found: DISPLAY is not set.";
+    QTest::newRow("a display that is not there")
+        << QStringList{"QT_QPA_PLATFORM", "DISPLAY=:97", "WAYLAND_DISPLAY"} << QStringList()
+        << prefix + "cannot connect to the display \":97\"";
+    QTest::newRow("an unknown platform")
+        << QStringList{"QT_QPA_PLATFORM=no-such-platform"} << QStringList()
+        << prefix +
+               "the window system \"no-such-platform\" is "
+               "not available here; choose one of: ";
+    QTest::newRow("an unknown platform on the command line")
+        << QStringList{"QT_QPA_PLATFORM"} << QStringList{"-platform", "nosuch"}
+        << prefix + "the window system \"nosuch\" is not available here";
+}
+
+void TestCommandLine::badEnvironment() {
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, start);
+    const Answer answer = Run(kViewer, arguments, environment);
+    QCOMPARE(answer.status, 1);
+    QVERIFY2(answer.out.isEmpty(), qPrintable(answer.out));
+    QCOMPARE(answer.err.count(u'\n'), 1);
+    QVERIFY2(answer.err.startsWith(start), qPrintable(answer.err));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

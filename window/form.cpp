@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "placement.h"
 #include "thumb.h"
 #include "windowlayout.h"
 
@@ -112,8 +113,7 @@ void Form::Centre() {
     if (!screen) {
         return;
     }
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    move(WindowPosition(screen->geometry(), size()));
 }
 
 void Form::paintEvent(QPaintEvent*) {

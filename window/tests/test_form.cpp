@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "fixture.h"
+#include "placement.h"
 #include "thumb.h"
 #include "windowlayout.h"
 
@@ -597,6 +598,22 @@ class TestForm : public QObject {
         Window w;
         w.scrollTo(topRow);
         QTEST(w.label("lblSCROLLER")->y(), "pixel");
+    }
+
+    // Centred where it fits; on a smaller screen its top edge and close box stay on it.
+    void placement_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << QPoint(323, 209);
+        QTest::newRow("a second screen to the right")
+            << QRect(1024, 0, 800, 600) << QPoint(1024 + 211, 125);
+        QTest::newRow("320 x 240") << QRect(0, 0, 320, 240) << QPoint(320 - 377, 0);
+        QTest::newRow("1024 x 768 at scale 3") << QRect(0, 0, 341, 256) << QPoint(341 - 377, 0);
+        QTest::newRow("wide but low") << QRect(0, 0, 800, 300) << QPoint(211, 0);
+    }
+    void placement() {
+        QFETCH(QRect, screen);
+        QTEST(WindowPosition(screen, QSize(377, 349)), "at");
     }
 
     void listShowsExactlySixteenRows() {
