@@ -28,13 +28,14 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = zentaloger::HandleCommandLine(argc, argv)) {
         return *status;
     }
-    // The database loads on a thread of its own while the application starts and registers
-    // its fonts: the two are most of the time to the first frame, and neither needs the other.
-    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     std::optional<QApplication> application;
     zentaloger::OpenWindowSystem(zentaloger::RequestedPlatform(argc, argv),
                                  [&] { application.emplace(argc, argv); });
     QApplication& app = *application;
+    // The database loads on a thread of its own while the fonts are registered: the two are
+    // most of the time to the first frame, and neither needs the other. It starts only now, as
+    // Qt takes the thread that makes the first object for the main one.
+    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state;
     try {

@@ -24,8 +24,10 @@ struct StartupState {
 // the error; nothing is shown or written here.
 StartupState StartUp(const QString& resourcePath = kDatabaseResource);
 
-// StartUp on a thread of its own, so that the database loads while the caller sets up the
-// application and its fonts; get() on the result waits for it and rethrows its error.
+// StartUp on a thread of its own, so that the database loads while the caller registers its
+// fonts; get() on the result waits for it and rethrows its error. Call it after the
+// application object exists: the thread makes Qt objects, and Qt takes the thread that makes
+// the first one for the main thread.
 std::future<StartupState> StartUpInBackground(const QString& resourcePath = kDatabaseResource);
 
 }  // namespace zentaloger

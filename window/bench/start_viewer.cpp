@@ -23,8 +23,8 @@ class FirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     QApplication app(argc, argv);
+    std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state = loading.get();
     zentaloger::pages::DetailPages pages(*state.database, state.view);
