@@ -1,6 +1,7 @@
 // zentadata: the database sources tool.
 //   zentadata compile SOURCES OUT     sources folder -> database resource
-//   zentadata check RESOURCE          load with the viewer's loader, check, print a summary
+//   zentadata check RESOURCE          load with the viewer's loader, check, print a summary;
+//                                     given a sources folder, also the editorial warnings
 //   zentadata dump RESOURCE FOLDER    database resource -> sources folder
 // --help and --version answer on standard output; a mistake on the command line is one line
 // and the usage on standard error, with exit status 2.
@@ -8,12 +9,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
 #include "check.h"
 #include "compile.h"
 #include "dump.h"
+#include "review.h"
 #include "writer.h"
 
 using namespace zentaloger;
@@ -38,7 +41,8 @@ const Command kCommands[] = {
      QStringLiteral("Compile the sources folder SOURCES into the database resource OUT.")},
     {QStringLiteral("check"),
      {QStringLiteral("RESOURCE")},
-     QStringLiteral("Load RESOURCE as the viewer does, check it and print a summary.")},
+     QStringLiteral("Load RESOURCE as the viewer does, check it and print a summary (a sources "
+                    "folder is compiled first and also gets its editorial warnings).")},
     {QStringLiteral("dump"),
      {QStringLiteral("RESOURCE"), QStringLiteral("FOLDER")},
      QStringLiteral("Write the sources of the database resource RESOURCE into FOLDER.")},
@@ -116,7 +120,9 @@ bool ReadBytes(const QString& path, QByteArray* bytes) {
     return true;
 }
 
-int CompileCommand(const QString& folder, const QString& out) {
+// Reads, compiles and encodes a sources folder, printing every error and each editorial
+// warning (warnings do not stop the build, but it shows them).
+bool CompileFolder(const QString& folder, QByteArray* bytes) {
     const ReadResult read = ReadSources(folder);
     std::vector<Diagnostic> errors = read.errors;
     CompileResult compiled;
@@ -130,15 +136,26 @@ int CompileCommand(const QString& folder, const QString& out) {
     if (!errors.empty()) {
         Print(stderr,
               QStringLiteral("zentadata: %1 error(s); nothing written\n").arg(errors.size()));
-        return 1;
+        return false;
     }
-    QByteArray bytes;
+    for (Diagnostic d : Review(read.set)) {
+        d.message.prepend(QStringLiteral("warning: "));
+        Print(stderr, QStringLiteral("%1/%2\n").arg(folder, d.ToString()));
+    }
     try {
-        bytes = EncodeResource(compiled.fields);
+        *bytes = EncodeResource(compiled.fields);
     } catch (const EncodeError& e) {
         Print(stderr, QStringLiteral("zentadata: field %1: %2\n")
                           .arg(e.field())
                           .arg(QString::fromUtf8(e.what())));
+        return false;
+    }
+    return true;
+}
+
+int CompileCommand(const QString& folder, const QString& out) {
+    QByteArray bytes;
+    if (!CompileFolder(folder, &bytes)) {
         return 1;
     }
     QSaveFile file(out);
@@ -151,7 +168,7 @@ int CompileCommand(const QString& folder, const QString& out) {
 
 int CheckCommand(const QString& path) {
     QByteArray bytes;
-    if (!ReadBytes(path, &bytes)) {
+    if (QFileInfo(path).isDir() ? !CompileFolder(path, &bytes) : !ReadBytes(path, &bytes)) {
         return 1;
     }
     const CheckReport report = CheckResource(bytes);

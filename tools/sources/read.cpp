@@ -230,6 +230,7 @@ std::optional<toml::table> ParseFile(const QString& folder, const QString& relat
 }
 
 constexpr TextRule kUpperWord{1, 40, true, true, false};
+constexpr TextRule kEffectClass{3, 40, false, true, false};
 
 void ReadTypes(const QString& folder, ReadResult& out) {
     const QString name = QStringLiteral("types.toml");
@@ -270,7 +271,8 @@ void ReadMoves(const QString& folder, ReadResult& out) {
         for (const toml::table* t : r.Tables(*root, "move")) {
             const int line = LineOf(*t);
             const QString what = QStringLiteral("move");
-            r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description"}, what);
+            r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description", "effect"},
+                        what);
             MoveSource m;
             m.where = {name, line};
             const auto moveName =
@@ -295,7 +297,19 @@ void ReadMoves(const QString& folder, ReadResult& out) {
                 *t, "description", what, line,
                 {rules::kMoveDescriptionMin[0], rules::kMoveDescriptionMax[0], false, true, false},
                 {rules::kMoveDescriptionMin[1], rules::kMoveDescriptionMax[1], false, true, false});
-            if (moveName && type && power && accuracy && pp && description) {
+            bool effect = true;
+            if (const toml::node* e = t->get("effect")) {
+                const auto text = r.Text(e, QStringLiteral("effect"), kEffectClass);
+                static const QRegularExpression kEffectWords(QStringLiteral("^[a-z0-9 -]+$"));
+                effect = text && kEffectWords.match(*text).hasMatch();
+                if (text && !effect) {
+                    r.Error(LineOf(*e),
+                            QStringLiteral("effect \"%1\" may hold only a-z, digits, spaces and -")
+                                .arg(*text));
+                }
+                m.effect = text.value_or(QString());
+            }
+            if (moveName && type && power && accuracy && pp && description && effect) {
                 m.name = *moveName;
                 m.type = *type;
                 m.power = *power;

@@ -42,6 +42,10 @@ struct MoveSource {
     int accuracy = 0;
     int pp = 0;
     LocalText description;
+    // What the move does beyond its numbers, as a short class ("lowers attack"), empty for a
+    // plain blow. A class beginning "but " names a price its user pays. Only the sources hold
+    // it (the resource has no field for it), so a dump has none.
+    QString effect;
     Where where;
 };
 

@@ -46,15 +46,17 @@ QString TypesFile(const SourceSet& set) {
 }
 
 QString MoveEntry(const MoveSource& m) {
+    const QString effect =
+        m.effect.isEmpty() ? QString() : QStringLiteral("effect = %1\n").arg(Quoted(m.effect));
     return QStringLiteral(
                "\n[[move]]\nname.en = %1\nname.ru = %2\ntype = %3\npower = %4\naccuracy = %5\npp = "
                "%6\n"
-               "description.en = %7\ndescription.ru = %8\n")
+               "%7description.en = %8\ndescription.ru = %9\n")
         .arg(Quoted(m.name.en), Quoted(m.name.ru), Quoted(m.type))
         .arg(m.power)
         .arg(m.accuracy)
         .arg(m.pp)
-        .arg(Quoted(m.description.en), Quoted(m.description.ru));
+        .arg(effect, Quoted(m.description.en), Quoted(m.description.ru));
 }
 
 QString MachinesFile(const SourceSet& set) {

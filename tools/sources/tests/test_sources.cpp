@@ -52,6 +52,9 @@ SourceSet Fixture() {
         move.power = (m * 7) % 251;
         move.accuracy = (m * 3) % 101;
         move.pp = 5 * (m % 9);
+        if (m % 4 == 0) {
+            move.effect = QStringLiteral("lowers attack");
+        }
         move.description = {QStringLiteral("Приём номер %1 для проверки.").arg(m),
                             QStringLiteral("Move number %1 for the tests.").arg(m)};
         set.moves.push_back(move);
@@ -191,6 +194,18 @@ void TestSources::writtenFixtureCompilesAndLoads() {
     QCOMPARE(db->moves[static_cast<size_t>(db->species[4].tmMove[1])].moveName[1],
              QStringLiteral("MOVE   BX"));  // TM50 teaches move 49 = "MOVE BX"
     QCOMPARE(db->moves[0].moveType[0], QStringLiteral("ТИП:   ТИПА"));
+    // The effect class lives only in the sources; it survives being written and read.
+    const ReadResult read = ReadSources(dir.path());
+    const auto effectOf = [&](const QString& name) {
+        for (const MoveSource& m : read.set.moves) {
+            if (m.name.en == name) {
+                return m.effect;
+            }
+        }
+        return QStringLiteral("(no such move)");
+    };
+    QCOMPARE(effectOf(MoveName(0)), QStringLiteral("lowers attack"));
+    QCOMPARE(effectOf(MoveName(1)), QString());
 }
 
 void TestSources::dumpRecompilesToTheSameBytes() {
@@ -413,6 +428,12 @@ void TestSources::diagnostics_data() {
     QTest::newRow("pp outside the allowed values")
         << moves << "pp = 0"
         << "pp = 16" << true << "pp is 16; it must be one of 0 1 5 10 15 20 25 30 35 40";
+    QTest::newRow("effect in capitals")
+        << moves << "effect = \"lowers attack\""
+        << "effect = \"Lowers attack\"" << true << "may hold only a-z, digits, spaces and -";
+    QTest::newRow("effect too long") << moves << "effect = \"lowers attack\""
+                                     << "effect = \"lowers attack and defence and speed sharply\""
+                                     << true << "effect has 43 characters; it must have 3 to 40";
     QTest::newRow("move name too long, spaces count three")
         << moves << "name.en = \"MOVE AA\""
         << "name.en = \"MOVE AA BB CC\"" << true << "(each space counts three)";
