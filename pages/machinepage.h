@@ -3,6 +3,10 @@
 // panel of the chosen one. One unit serves both; they differ in their elements' names and in
 // the number of entries.
 
+#include <span>
+#include <vector>
+
+#include "movepanel.h"
 #include "page.h"
 
 namespace zentaloger::pages {
@@ -14,12 +18,21 @@ class MachinePage : public Page {
 
     PageLayout layout() const override;
     void attach(const PageContext& context) override;
+    // UpdateTmPage, UpdateHmPage.
     void refresh(int number) override;
+    // SelectTmEntry, SelectHmEntry: the click on cell `cell`.
     void chooseEntry(int cell) override;
 
   private:
+    // The shown species' machines of this page's kind, slot by slot.
+    std::span<const Text> labels(const SpeciesRecord& species) const;
+    std::span<const Number> moves(const SpeciesRecord& species) const;
+
     Kind kind_;
     const PageContext* context_ = nullptr;
+    toolkit::Frame* frame_ = nullptr;
+    std::vector<toolkit::Label*> cells_;
+    MovePanel panel_;
 };
 
 }  // namespace zentaloger::pages

@@ -6,6 +6,67 @@ using namespace toolkit;
 using enum Kind;
 using enum Align;
 
+BarLook LookOfBar(std::int32_t value, std::span<const int> steps) {
+    int lit = 0;
+    for (const int step : steps) {
+        lit += value > step ? 1 : 0;
+    }
+    // The count of lit segments at which each segment lights: (2) first, then (1), (0), (3).
+    constexpr int kLitFrom[4] = {3, 2, 1, 4};
+    // The number's Left for 0 to 4 lit segments: 90 twips short of the leftmost lit one.
+    constexpr int kNumberLeft[5] = {2760, 2760, 2310, 1860, 1410};
+    BarLook look;
+    for (int i = 0; i < 4; ++i) {
+        look.segment[i] = lit >= kLitFrom[i];
+    }
+    look.numberShown = lit > 0;
+    look.numberLeft = kNumberLeft[lit];
+    return look;
+}
+
+void MovePanel::Bar::show(std::int32_t value) const {
+    const BarLook look = LookOfBar(value, steps);
+    number->setCaption(QString::number(value));
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        segments[i]->setVisible(look.segment[i]);
+    }
+    number->setVisible(look.numberShown);
+    number->setLeft(look.numberLeft);
+}
+
+void MovePanel::attach(const Elements& e, const PanelNames& names) {
+    blank_ = e.require<toolkit::Shape>(names.blank);
+    title_ = e.require<toolkit::Label>(names.title);
+    type_ = e.require<toolkit::Label>(names.type);
+    description_ = e.require<toolkit::Label>(names.description);
+    const struct {
+        const char* number;
+        const char* segments;
+        int count;
+        std::span<const int> steps;
+    } bars[3] = {{names.power, names.powerBar, 4, kPowerSteps},
+                 {names.accuracy, names.accuracyBar, 3, kAccuracySteps},
+                 {names.powerPoints, names.powerPointsBar, 3, kPowerPointsSteps}};
+    for (int b = 0; b < 3; ++b) {
+        bars_[b].number = e.require<toolkit::Label>(bars[b].number, 1);
+        bars_[b].segments.clear();
+        for (int i = 0; i < bars[b].count; ++i) {
+            bars_[b].segments.push_back(e.require<toolkit::Shape>(bars[b].segments, i));
+        }
+        bars_[b].steps = bars[b].steps;
+    }
+}
+
+void MovePanel::ShowMovePanel(const Database& db, int language, int move) {
+    const MoveRecord& m = db.moves[move];
+    title_->setCaption(m.moveName[language].toString());
+    type_->setCaption(m.moveType[language].toString());
+    bars_[0].show(m.movePower);
+    bars_[1].show(m.moveAccuracy);
+    bars_[2].show(m.movePowerPoints);
+    description_->setCaption(m.moveDescription[language].toString());
+}
+
 std::vector<ElementRow> PanelRows(const PanelNames& n) {
     // clang-format off
     return {

@@ -3,9 +3,13 @@
 // segment bars, and its description. The moves, TM and HM pages each hold one panel of the
 // same layout; only the spelling of the element names differs between them.
 
+#include <array>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "page.h"
+#include "toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 
@@ -17,7 +21,7 @@ struct PanelNames {
     const char* power;  // (0) caption, (1) value
     const char* accuracy;
     const char* powerPoints;
-    const char* powerBar;  // (0..2) the segments, (3) the short orange bar of weak moves
+    const char* powerBar;  // (0..2) the green segments, (3) the orange one of strong moves
     const char* accuracyBar;
     const char* powerPointsBar;
     const char* description;
@@ -71,6 +75,45 @@ inline constexpr PanelNames kHmPanel{
     .titleBox = "shpHM_Title",
     .descriptionBox = "shpHM_Description",
     .background = "shpHM",
+};
+
+// The thresholds a value must exceed to light each further segment of a bar, lowest first.
+inline constexpr int kPowerSteps[] = {0, 50, 75, 100};
+inline constexpr int kAccuracySteps[] = {0, 50, 75};
+inline constexpr int kPowerPointsSteps[] = {0, 15, 30};
+
+// How a bar shows a value. The bar grows from its right end: the first segment lit is (2), the
+// dark one, then (1), (0) and, for power only, the orange (3). The number stands right-aligned
+// just left of the leftmost lit segment, and only while a segment is lit.
+struct BarLook {
+    std::array<bool, 4> segment{};
+    bool numberShown = false;
+    int numberLeft = 0;  // twips, in the panel's frame
+};
+// `value` compared, strictly greater, with each threshold of `steps`.
+BarLook LookOfBar(std::int32_t value, std::span<const int> steps);
+
+// One panel bound to its set's elements by role; shows one move at a time.
+class MovePanel {
+  public:
+    void attach(const toolkit::Elements& elements, const PanelNames& names);
+    // ShowMovePanel: move `move` (0..249) of `db` in `language`.
+    void ShowMovePanel(const Database& db, int language, int move);
+    // The blank cover: over the whole panel, leaving what it showed underneath.
+    void setBlank(bool blank) { blank_->setVisible(blank); }
+
+  private:
+    struct Bar {
+        toolkit::Label* number = nullptr;
+        std::vector<toolkit::Shape*> segments;
+        std::span<const int> steps;
+        void show(std::int32_t value) const;
+    };
+    toolkit::Shape* blank_ = nullptr;
+    toolkit::Label* title_ = nullptr;
+    toolkit::Label* type_ = nullptr;
+    toolkit::Label* description_ = nullptr;
+    std::array<Bar, 3> bars_;  // power, accuracy, power points
 };
 
 // A panel's rows, front to back, in the frame that holds it.

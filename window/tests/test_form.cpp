@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "fixture.h"
+#include "pageentries.h"
 #include "placement.h"
 #include "thumb.h"
 #include "windowlayout.h"
@@ -38,6 +39,19 @@ const EntryGroup kEntryGroups[] = {{"lblEVOLUTION_EVOLUTION", 5, 2},
                                    {"lblMOVES_MOVE", 12, 3},
                                    {"lblTM_TM", 50, 4},
                                    {"lblHM_HM", 7, 5}};
+
+// The page entries a click can reach: those shown.
+QList<toolkit::Label*> ShownEntries(const Window& w) {
+    QList<toolkit::Label*> shown;
+    for (const auto& group : kEntryGroups) {
+        for (int i = 0; i < group.count; ++i) {
+            if (w.label(group.name, i)->isVisible()) {
+                shown << w.label(group.name, i);
+            }
+        }
+    }
+    return shown;
+}
 
 QList<int> Numbers(int first, int count) {
     QList<int> numbers;
@@ -499,8 +513,8 @@ class TestForm : public QObject {
     }
 
     // Seeded random input of every kind this issue handles (list clicks and keys, orders,
-    // languages, scrolling), with the window's invariants checked after each event. A failure
-    // names the seed and the event.
+    // languages, scrolling, tabs and page entries), with the window's invariants checked after
+    // each event. A failure names the seed and the event.
     void randomRunKeepsTheInvariants_data() {
         QTest::addColumn<quint32>("seed");
         for (quint32 seed : {1u, 2u, 3u, 20261207u}) {
@@ -515,7 +529,7 @@ class TestForm : public QObject {
                                 Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
         for (int event = 0; event < 150; ++event) {
             const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
-            switch (random.bounded(6)) {
+            switch (random.bounded(7)) {
                 case 0:
                     w.clickLine(random.bounded(16));
                     break;
@@ -531,6 +545,14 @@ class TestForm : public QObject {
                 case 4:
                     w.clickLabel(kTabs[random.bounded(6)]);
                     break;
+                case 5: {
+                    const QList<toolkit::Label*> entries = ShownEntries(w);
+                    if (!entries.isEmpty()) {
+                        toolkit::Label* entry = entries[random.bounded(int(entries.size()))];
+                        QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
+                    }
+                    break;
+                }
                 default:
                     QTest::keyClick(w.list(), keys[random.bounded(6)]);
                     break;
@@ -578,6 +600,8 @@ class TestForm : public QObject {
                              qPrintable(where));
                 }
             }
+            const QStringList faults = EntryPageFaults(w.form->elements(), *w.db, v.language);
+            QVERIFY2(faults.isEmpty(), qPrintable(where + u": " + faults.join(u"; ")));
         }
     }
 

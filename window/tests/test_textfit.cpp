@@ -10,6 +10,7 @@
 
 #include "detailpages.h"
 #include "form.h"
+#include "movepanel.h"
 #include "startup.h"
 #include "toolkit/toolkit.h"
 
@@ -94,12 +95,14 @@ int RoomOf(const Label* label, const toolkit::Elements& elements) {
     return right - (label->x() + label->textRect().left()) + 1;
 }
 
-// Every caption of the window that does not fit, as "name "caption": what, room".
-QStringList CaptionsThatDoNotFit(const Form& form, const QString& where) {
+// Every caption of the window (of the labels whose names begin with `prefix`) that does not
+// fit, as "name "caption": what, room".
+QStringList CaptionsThatDoNotFit(const Form& form, const QString& where,
+                                 const QString& prefix = QString()) {
     QStringList tooWide;
     for (const Label* label : form.findChildren<Label*>()) {
         const QString& text = label->caption();
-        if (text.isEmpty()) {
+        if (text.isEmpty() || !label->objectName().startsWith(prefix)) {
             continue;
         }
         const QFontMetrics metrics(label->font());
@@ -127,6 +130,9 @@ QStringList CaptionsThatDoNotFit(const Form& form, const QString& where) {
         }
     }
     for (const OptionButton* option : form.findChildren<OptionButton*>()) {
+        if (!option->objectName().startsWith(prefix)) {
+            continue;
+        }
         const int width = QFontMetrics(option->font()).horizontalAdvance(option->caption());
         const int room = option->width() - OptionButton::kTextIndent;
         if (width > room) {
@@ -199,6 +205,36 @@ class TestTextFit : public QObject {
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.mid(0, 30).join(u'\n')));
     }
+
+    // Every move in each of the three panels and every move name in a level row, in both
+    // languages: the species above show only the moves they teach first.
+    void everyMove() {
+        ViewState view;
+        pages::DetailPages pages(*db_, view);
+        Form form(*db_, view, pages);
+        form.Load();
+        Label* row = form.element<Label>("lblMOVES_MOVE", 0);
+        QStringList tooWide;
+        for (int language : {1, 0}) {
+            form.lblLANG_Click(language);
+            for (const pages::PanelNames* set :
+                 {&pages::kMovesPanel, &pages::kTmPanel, &pages::kHmPanel}) {
+                pages::MovePanel panel;
+                panel.attach(form.elements(), *set);
+                const QString prefix = QString::fromLatin1(set->title).section(u'_', 0, 0) + u'_';
+                for (int m = 0; m < kMoveCount; ++m) {
+                    panel.ShowMovePanel(*db_, language, m);
+                    row->setCaption(db_->moves[m].moveName[language].toString());
+                    tooWide << CaptionsThatDoNotFit(
+                        form,
+                        QStringLiteral("%1 move %2").arg(QLatin1String(kLanguage[language])).arg(m),
+                        prefix);
+                }
+            }
+        }
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.mid(0, 30).join(u'\n')));
+    }
+
     // Letters stand evenly in every text of the window at both sizes: two neighbouring
     // letters neither stand 3 px or more apart nor run together.
     void evenSpacing() {
@@ -226,7 +262,7 @@ class TestTextFit : public QObject {
         QStringList seen;
         for (const auto& [text, font] : texts) {
             const QList<Ink> inks = InkOfGlyphs(text, font);
-            QCOMPARE(inks.size(), text.size());  // one glyph a character
+            QVERIFY2(inks.size() == text.size(), qPrintable(text));  // one glyph a character
             for (qsizetype g = 0; g + 1 < inks.size(); ++g) {
                 // Digits share one advance whatever their ink, so "01" is wide by design;
                 // letters are what must stand evenly.

@@ -89,6 +89,7 @@ class Label : public MouseElement {
     int top() const { return Twips(y()); }
     int heightTwips() const { return Twips(height()); }
     void setTop(int twips) { move(x(), Px(twips)); }
+    void setLeft(int twips) { move(Px(twips), y()); }
 
     // The rectangle the text is laid out in: inside the border, and one pixel down, since
     // at 9 px the marks over capitals (the breve of Й, the dots of Ё) rise two pixels above

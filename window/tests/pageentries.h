@@ -1,0 +1,100 @@
+#pragma once
+// What must hold of the entry pages after any event: an entry shows exactly when its page is
+// open and its caption is not empty; a page with entries has exactly one chosen entry (the
+// evolution page at most one, none for a final form), a page without has none; and a move
+// panel that is not covered shows the chosen entry's move in the current language.
+
+#include <QStringList>
+
+#include "database.h"
+#include "toolkit/elements.h"
+#include "toolkit/toolkit.h"
+
+namespace zentaloger::testing {
+
+// What is wrong with the entry pages of `elements`, one line per fault; empty when all holds.
+inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Database& db,
+                                   int language) {
+    using toolkit::Label;
+    QStringList faults;
+    const int number = SpeciesNumberOfLabel(elements.require<Label>("lblNAME")->caption());
+    const SpeciesRecord& species = db.species[number - 1];
+    const auto chosen = [](const Label* entry) {
+        return entry->foreColor() == QColor(Qt::black) && entry->backColor() == QColor(0xFFFF00);
+    };
+    const auto idle = [](const Label* entry) {
+        return entry->foreColor() == QColor(0xFFFFFF) && entry->backColor() == QColor(0x800000);
+    };
+    const struct {
+        const char* frame;
+        const char* group;
+        const char* twin;  // the second cell of a row, chosen with the first
+        int count;
+        const Number* moves;
+        const char* blank;
+        const char* title;
+    } pages[] = {
+        {"fraEVOLUTION", "lblEVOLUTION_EVOLUTION", nullptr, kEvolutionSlots, nullptr, nullptr,
+         nullptr},
+        {"fraMOVES", "lblMOVES_LEVEL", "lblMOVES_MOVE", kLevelMoveSlots,
+         species.levelMoveMove.data(), "shpMOVES_Null", "lblMOVES_TITLE"},
+        {"fraTM", "lblTM_TM", nullptr, kTmSlots, species.tmMove.data(), "shpTM_Null",
+         "lblTM_TITLE"},
+        {"fraHM", "lblHM_HM", nullptr, kHmSlots, species.hmMove.data(), "shpHM_Null",
+         "lblHM_Title"},
+    };
+    for (const auto& page : pages) {
+        const bool open = !elements.require<toolkit::Frame>(page.frame)->isHidden();
+        QList<int> picked;
+        for (int i = 0; i < page.count; ++i) {
+            for (const char* group : {page.group, page.twin}) {
+                if (!group) {
+                    continue;
+                }
+                const Label* entry = elements.require<Label>(group, i);
+                if (entry->isHidden() != (!open || entry->caption().isEmpty())) {
+                    faults << QStringLiteral("%1(%2) %3")
+                                  .arg(group)
+                                  .arg(i)
+                                  .arg(entry->isHidden() ? "hidden" : "shown");
+                }
+                if (!chosen(entry) && !idle(entry)) {
+                    faults << QStringLiteral("%1(%2) in neither look").arg(group).arg(i);
+                }
+            }
+            const Label* entry = elements.require<Label>(page.group, i);
+            if (chosen(entry)) {
+                picked << i;
+            }
+            if (page.twin && chosen(entry) != chosen(elements.require<Label>(page.twin, i))) {
+                faults << QStringLiteral("row %1 chosen in one cell only").arg(i);
+            }
+        }
+        const bool hasEntries = !elements.require<Label>(page.group, 0)->caption().isEmpty();
+        if (!page.moves) {
+            if (picked.size() > 1) {
+                faults << QStringLiteral("%1: %2 chosen").arg(page.group).arg(picked.size());
+            }
+            continue;
+        }
+        if (picked.size() != (hasEntries ? 1 : 0)) {
+            faults << QStringLiteral("%1: %2 chosen").arg(page.group).arg(picked.size());
+        }
+        const bool blank = !elements.require<toolkit::Shape>(page.blank)->isHidden();
+        if (blank == hasEntries) {
+            faults << QStringLiteral("%1 %2").arg(page.blank, blank ? "shown" : "hidden");
+        }
+        if (!blank && picked.size() == 1) {
+            const Number move = page.moves[picked.front()];
+            const QString title = elements.require<Label>(page.title)->caption();
+            if (move >= 0 && title != db.moves[move].moveName[language]) {
+                faults << QStringLiteral("%1 shows \"%2\", not move %3")
+                              .arg(page.title, title)
+                              .arg(move);
+            }
+        }
+    }
+    return faults;
+}
+
+}  // namespace zentaloger::testing
