@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built viewer in a real X server: it opens centred at 377 x 349, shows its colours where
 # the layout puts them, switches language and order on clicks, opens each page by its tab,
+# chooses level rows and TM cells and sees their move panels (kept across a language switch),
 # chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
 # when its background is dragged and ends when its close box is clicked.
 #   realwindow.sh /path/to/zentaloger
@@ -80,6 +81,22 @@ expect() {  # expect what x y RRGGBB
 click() {  # click x y: left click at window point x,y
     xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
 }
+# The page area (the frame at 8,224, 249 x 77) into a file.
+page_area() {
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -crop "249x77+$((wx + 8))+$((wy + 224))" +repage "$1"
+}
+# Waits (up to 3 s) for the page area to differ from the picture in $work/before.png.
+expect_new_panel() {  # expect_new_panel what
+    local differing=
+    for _ in $(seq 30); do
+        page_area "$work/after.png"
+        differing=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+        [ "${differing%% *}" != 0 ] && return 0
+        sleep 0.1
+    done
+    fail "$1: the panel did not change"
+}
 
 expect "background" 2 2 C00000
 expect "English label chosen" 265 9 FFFF00
@@ -106,6 +123,50 @@ expect "first line selected again" 365 37 000080
 click 300 74  # list line 3
 expect "clicked line selected" 365 74 000080
 expect "first line no longer selected" 365 37 FFFFFF
+
+# The shown species has level moves and TMs and no HM. Cells: level (58..80, 32 + 12k),
+# move (83..208), TM column one (28..71); tabs MOVES (132..257, 312), TM (8..133, 324),
+# HM (132..257, 324); the panel's title box at the frame's top left.
+click 194 318
+expect "moves tab open" 136 315 FFFF00
+expect "statistics tab closed" 10 302 800000
+expect "first level row chosen" 60 34 FFFF00
+expect "second level row not chosen" 60 46 800000
+expect "moves panel shown" 10 226 FFFF80
+page_area "$work/before.png"
+click 150 50  # the move cell of the second row
+expect "second row chosen by its move cell" 60 46 FFFF00
+expect "first row no longer chosen" 86 34 800000
+expect_new_panel "a click on the second row"
+
+click 70 330
+expect "TM tab open" 12 327 FFFF00
+expect "first TM cell chosen" 30 34 FFFF00
+expect "TM panel shown" 10 226 FFFF80
+page_area "$work/before.png"
+click 50 62  # the third TM cell
+expect "third TM cell chosen" 30 58 FFFF00
+expect "first TM cell no longer chosen" 30 34 800000
+expect_new_panel "a click on the third TM cell"
+
+click 194 330
+expect "HM tab open" 136 327 FFFF00
+expect "HM panel blank without HMs" 10 226 FFFFFF
+
+# The language switch keeps the chosen cell and row, and shows their moves in Russian.
+click 70 330
+expect "TM tab open again" 12 327 FFFF00
+page_area "$work/before.png"
+click 313 12
+expect "Russian chosen on the TM page" 313 9 FFFF00
+expect "third TM cell still chosen" 30 58 FFFF00
+expect_new_panel "the TM panel in Russian"
+click 194 318
+expect "second row still chosen" 86 46 FFFF00
+click 265 12
+expect "English again" 265 9 FFFF00
+click 70 305  # back to the statistics page
+expect "statistics tab open again" 10 302 FFFF00
 
 # Each tab opens its page: the tab takes the selection colours, the statistics tab goes idle.
 for tab in "description 194 306" "evolution 70 318" "moves 194 318" "TM 70 330" "HM 194 330" \

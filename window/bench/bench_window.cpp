@@ -4,9 +4,11 @@
 //           median of alternating runs, and the ratio;
 //   memory  the peak resident set of each, and the difference;
 //   refill  RefillList (16 lines rebuilt, one marked, the thumb placed);
-//   card    ShowSpecies for a new species (every page refreshed) and the repaint it causes;
+//   card    ShowSpecies for a new species (every page refreshed) and the repaint it causes,
+//           with the statistics page open and with the TM page open (its 50 cells shown);
 //   pages   a page switch and its repaint; one tick of the evolution bar, its repaint and
 //           how many elements it repaints;
+//   TM cell a click on a TM cell (the cell chosen, its move in the panel) and its repaint;
 // on the offscreen platform, with the shipped database and pictures.
 #include <spawn.h>
 #include <sys/resource.h>
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -159,5 +162,65 @@ int main(int argc, char* argv[]) {
     app.removeEventFilter(&painted);
     std::printf("evolution bar tick + repaint: %.1f us (limit 200), %.1f elements painted a tick\n",
                 tick, double(painted.count) / ticks);
+
+    pages.ShowPage(zentaloger::pages::kTm);
+    const double cardTm = MedianMicros(500, [&](int i) {
+        state.view.selectedRow = 1 + (i * 53) % 251;
+        form.ShowSpecies();
+        form.repaint();
+    });
+    std::printf("ShowSpecies + repaint with the TM page open: %.1f us (limit 2000)\n", cardTm);
+
+    // The species with the most TMs, its cells clicked in turn.
+    const auto tmCount = [&](int s) {
+        const auto& moves = state.database->species[s].tmMove;
+        return std::count_if(moves.begin(), moves.end(), [](int m) { return m >= 0; });
+    };
+    int most = 0;
+    for (int s = 1; s < zentaloger::kSpeciesCount; ++s) {
+        most = tmCount(s) > tmCount(most) ? s : most;
+    }
+    state.view.selectedRow =
+        1 + zentaloger::FindRowOfSpecies(*state.database, state.view.language, 0, most + 1);
+    form.RefillList(false);
+    form.ShowSpecies();
+    form.repaint();
+    std::vector<zentaloger::toolkit::Label*> cells;
+    for (int k = 0; k < zentaloger::kTmSlots; ++k) {
+        auto* cell = form.element<zentaloger::toolkit::Label>("lblTM_TM", k);
+        if (cell->isVisible()) {
+            cells.push_back(cell);
+        }
+    }
+    QCoreApplication::processEvents();
+    const auto clickCell = [&](int i) {
+        zentaloger::toolkit::Label* cell = cells[(i * 7) % cells.size()];
+        const QPointF at = cell->rect().center();
+        const QPointF global = cell->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(cell, &press);
+        QCoreApplication::sendEvent(cell, &release);
+    };
+    // The repaint the event loop makes of what the click changed (the two cells and the
+    // panel), with the elements it paints counted; and for comparison the whole window.
+    PaintCounter clickPainted;
+    app.installEventFilter(&clickPainted);
+    const int clicks = 2000;
+    const double click = MedianMicros(clicks, [&](int i) {
+        clickCell(i);
+        QCoreApplication::processEvents();
+    });
+    app.removeEventFilter(&clickPainted);
+    const double clickWhole = MedianMicros(clicks, [&](int i) {
+        clickCell(i);
+        form.repaint();
+    });
+    std::printf(
+        "TM cell click + repaint: %.1f us (limit 500), %.1f elements painted a click; "
+        "with the whole window repainted %.1f us\n",
+        click, double(clickPainted.count) / clicks, clickWhole);
     return 0;
 }
