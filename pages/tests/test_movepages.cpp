@@ -479,6 +479,20 @@ class TestMovePages : public QObject {
         }
     }
 
+    // Stepping back from a cell with the keyboard may land on a hidden slot that names a
+    // machine but no move: it is chosen, and the panel keeps the move it showed rather than
+    // reading a move before the first.
+    void steppingOntoASlotWithoutMove() {
+        Window w([](Fields& f) { f.tm(31, 7, QStringLiteral("TM8"), -1); });
+        w.show(31);
+        w.click("lblTM");
+        w.click("lblTM_TM", 8);
+        const QString shown = w.label("lblTM_TITLE")->caption();
+        QVERIFY(w.pages->stepEntry(-1));
+        QCOMPARE(w.chosen("lblTM_TM", 50), QList<int>{7});
+        QCOMPARE(w.label("lblTM_TITLE")->caption(), shown);
+    }
+
     // The cell captions do not follow the language; a switch keeps every chosen entry and
     // shows its move in the new language.
     void languageSwitchKeepsTheChosenEntries() {
