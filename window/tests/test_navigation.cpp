@@ -170,6 +170,59 @@ class TestNavigation : public QObject {
         QCOMPARE(n.exits, 0);
     }
 
+    // The same keys with the viewer's own pages (species 1 to 3 of the test database form a
+    // family of two steps): keys "S+Down" (Shift), "C+Up" (Ctrl), pressed in turn; the
+    // evolution entries chosen afterwards are checked on the evolution page.
+    void entryStepping_data() {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("selectedRow");
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::newRow("evolution: to the next step")
+            << "lblEVOLUTION" << 1 << "S+Down" << 1 << QList<int>{1};
+        QTest::newRow("evolution: at the last step, kept")
+            << "lblEVOLUTION" << 1 << "S+Down S+Right" << 1 << QList<int>{1};
+        QTest::newRow("evolution: back with Ctrl")
+            << "lblEVOLUTION" << 1 << "S+Down C+Up" << 1 << QList<int>{0};
+        QTest::newRow("evolution: at the first step, kept")
+            << "lblEVOLUTION" << 1 << "C+Left" << 1 << QList<int>{0};
+        QTest::newRow("evolution: a final form moves the list")
+            << "lblEVOLUTION" << 3 << "S+Up" << 2 << QList<int>{1};
+        QTest::newRow("statistics: moves the list")
+            << "lblSTATISTICS" << 5 << "S+Down" << 6 << QList<int>{0};
+        QTest::newRow("statistics: no scroll at line 15")
+            << "lblSTATISTICS" << 16 << "S+Down" << 16 << QList<int>{};
+    }
+    void entryStepping() {
+        QFETCH(QString, tab);
+        QFETCH(int, selected);
+        QFETCH(QString, keys);
+        Window w;
+        w.clickLabel(tab.toLatin1().constData());
+        w.clickLine(selected - 1);
+        for (const QString& key : keys.split(u' ')) {
+            const Qt::Key k = key.endsWith(u"Down")    ? Qt::Key_Down
+                              : key.endsWith(u"Right") ? Qt::Key_Right
+                              : key.endsWith(u"Left")  ? Qt::Key_Left
+                                                       : Qt::Key_Up;
+            QTest::keyClick(w.list(), k,
+                            key.startsWith(u'S') ? Qt::ShiftModifier : Qt::ControlModifier);
+        }
+        QTEST(w.view.selectedRow, "selectedRow");
+        QCOMPARE(w.view.topRow, 1);
+        QCOMPARE(w.shownNumber(), w.view.selectedRow);
+        QList<int> chosen;
+        for (int i = 0; i < 5; ++i) {
+            if (w.label("lblEVOLUTION_EVOLUTION", i)->backColor() == QColor(0xFFFF00)) {
+                chosen << i;
+            }
+        }
+        if (tab == u"lblEVOLUTION") {
+            QTEST(chosen, "chosen");
+        }
+    }
+
     // Backspace switches the language on every press and never changes the list's place;
     // F4 asks for the end and leaves the key to the list.
     void backspaceAndF4() {
