@@ -313,6 +313,7 @@ class TestNavigation : public QObject {
         QTest::newRow("a move with no button held") << "move" << false;
         QTest::newRow("thumb, window deactivated") << "deactivate" << true;
         QTest::newRow("thumb, a move with no button held") << "move" << true;
+        QTest::newRow("a move with the right button still held") << "move right" << false;
     }
     void lostRelease() {
         QFETCH(QString, how);
@@ -333,30 +334,21 @@ class TestNavigation : public QObject {
             n.form->hide();
         } else {
             // Through the window, as the window system delivers it.
+            const Qt::MouseButtons buttons = how == u"move right" ? Qt::RightButton : Qt::NoButton;
             QMouseEvent event(QEvent::MouseMove, QPointF(2, 100), QPointF(2, 100), Qt::NoButton,
-                              Qt::NoButton, Qt::NoModifier);
+                              buttons, Qt::NoModifier);
             QApplication::sendEvent(n.form->windowHandle(), &event);
+        }
+        if (how == u"move right") {  // the left button's timer stops, the right one's runs on
+            QVERIFY(!n.timer("tDOWN", 0)->enabled());
+            QVERIFY(n.timer("tDOWN", 1)->enabled());
+            QTest::mouseRelease(held, Qt::RightButton, {}, QPoint(3, 3));
         }
         QVERIFY(!n.anyTimer());
         QVERIFY(!n.form->navigation().thumbHeld());
         // A move over the thumb now drags nothing.
         Navigator::move(n.label("lblSCROLLER"), QPointF(3, -50), Qt::NoButton);
         QCOMPARE(n.view.topRow, 100);
-    }
-
-    // A move with only the right button still held keeps the right timers and ends the left.
-    void moveKeepsTheButtonsStillHeld() {
-        Navigator n;
-        QWidget* bar = n.label("lblUP");
-        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mousePress(bar, Qt::RightButton, {}, QPoint(3, 3));
-        QMouseEvent event(QEvent::MouseMove, QPointF(2, 100), QPointF(2, 100), Qt::NoButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(n.form->windowHandle(), &event);
-        QVERIFY(!n.timer("tUP", 0)->enabled());
-        QVERIFY(n.timer("tUP", 1)->enabled());
-        QTest::mouseRelease(bar, Qt::RightButton, {}, QPoint(3, 3));
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(3, 3));
     }
 
     // The thumb's top edge dragged to `top` twips gives a first row; halfway between two rows
