@@ -6,9 +6,9 @@
 
 #include "commandline.h"
 #include "detailpages.h"
-#include "form.h"
 #include "platformguard.h"
 #include "startup.h"
+#include "viewer.h"
 
 namespace {
 
@@ -45,10 +45,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     zentaloger::pages::DetailPages pages(*state.database, state.view);
-    zentaloger::Form form(*state.database, state.view, pages);
-    QObject::connect(&form, &zentaloger::Form::exitRequested, &app,
-                     [] { QCoreApplication::exit(0); });
-    form.Load();
-    form.show();
+    // Ends the event loop: no further event is handled, and main returns the status.
+    zentaloger::Viewer viewer(*state.database, state.view, pages,
+                              [](int status) { QCoreApplication::exit(status); });
+    viewer.Load();
+    viewer.form().show();
     return app.exec();
 }

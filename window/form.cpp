@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -71,6 +72,11 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     }
     connect(list_, &toolkit::ListBox::click, this, &Form::lstZENTARI_Click);
     connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
+    navigation_ = new Navigation(this, view_, elements_,
+                                 {.refillList = [this] { RefillList(false); },
+                                  .switchLanguage = [this](int index) { lblLANG_Click(index); },
+                                  .stepEntry = [this](int step) { return pages_.stepEntry(step); },
+                                  .exit = [this] { lblEXIT_Click(); }});
 
     // The large picture moves the window like the background.
     const auto global = [this](int x, int y) {
@@ -255,9 +261,17 @@ void Form::mousePressEvent(QMouseEvent* event) {
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::LeftButton) {
+    const double y = event->position().y() * toolkit::kTwipsPerPixel;
+    if (!navigation_->BackgroundMouseMove(toolkit::ButtonOf(event->buttons()), y) &&
+        event->buttons() == Qt::LeftButton) {
         DragWindow(event->globalPosition().toPoint());
     }
+    event->accept();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // A window manager's close ends the program like the close box.
+    emit exitRequested();
     event->accept();
 }
 

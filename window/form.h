@@ -11,6 +11,7 @@
 #include <array>
 
 #include "database.h"
+#include "navigation.h"
 #include "toolkit/captions.h"
 #include "toolkit/elements.h"
 #include "toolkit/pages.h"
@@ -31,6 +32,9 @@ class Form : public QWidget {
         return elements_.require<T>(name, index);
     }
 
+    // The bars, the thumb, the keys and the wheel.
+    Navigation& navigation() { return *navigation_; }
+
     // The window's load event.
     void Load();
 
@@ -44,13 +48,14 @@ class Form : public QWidget {
     void lblEXIT_Click();
 
   signals:
-    // The close box was clicked: the program ends now.
+    // The close box, F4 or the window manager's close: the program ends now.
     void exitRequested();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // A left-button drag on the background or the large picture: the press grabs the window
@@ -66,6 +71,7 @@ class Form : public QWidget {
     toolkit::Pages& pages_;
     toolkit::Elements elements_;
     toolkit::Captions captions_;
+    Navigation* navigation_ = nullptr;
 
     toolkit::ListBox* list_ = nullptr;
     toolkit::Label* name_ = nullptr;

@@ -3,7 +3,9 @@
 # the layout puts them, switches language and order on clicks, opens each page by its tab,
 # chooses level rows and TM cells and sees their move panels (kept across a language switch),
 # chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
-# when its background is dragged and ends when its close box is clicked.
+# when its background is dragged, moves through the list by the bars (held with either
+# button), the thumb, the wheel and the keys, and ends with status 0 when its close box is
+# clicked or F4 is pressed.
 #   realwindow.sh /path/to/zentaloger
 # Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
 set -euo pipefail
@@ -43,10 +45,13 @@ fail() {
     failures=$((failures + 1))
 }
 
-QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: "$app" >"$work/app.log" 2>&1 &
-app_pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zentaloger$' | head -n1) ||
-    { echo "realwindow: the window did not appear"; cat "$work/app.log"; exit 1; }
+start_app() {
+    QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: "$app" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zentaloger$' | head -n1) ||
+        { echo "realwindow: the window did not appear"; cat "$work/app.log"; exit 1; }
+}
+start_app
 
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -219,14 +224,131 @@ done
     fail "drag moved the window by $((wx - ox)),$((wy - oy)), want 40,30"
 expect "background after the move" 2 2 C00000
 
+# ---- Moving through the list. The list's first row is read from the thumb's place: its top
+# pixel is 35 + 167 x (row - 1) / 235, to the nearest pixel, so a row reads to within one.
+thumb_top() {  # the row above the first yellow pixel of the thumb's column: its border
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -crop "1x190+$((wx + 370))+$((wy + 30))" -depth 8 txt:- |
+        awk -F'[,:]' '/#FFFF00/ && !found { print $2 + 30 - 1; found = 1 }'
+}
+first_row() {
+    local top
+    top=$(thumb_top)
+    [ -n "$top" ] || { echo 0; return; }
+    echo $(((top - 35) * 235 / 167 + 1))
+}
+# Waits (up to 3 s) for the first row to settle within `slack` rows of `want`.
+expect_row() {  # expect_row what want slack
+    local got=
+    for _ in $(seq 30); do
+        got=$(first_row)
+        [ $((got - $2)) -le "$3" ] && [ $(($2 - got)) -le "$3" ] && return 0
+        sleep 0.1
+    done
+    fail "$1: first row about $got, want $2 (+-$3)"
+}
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Holds `button` on the bar at window point x,y for about `ms` and prints the time held.
+hold() {  # hold x y button ms
+    xdotool mousemove --sync $((wx + $1)) $((wy + $2))
+    local t0 t1
+    t0=$(now_ms)
+    xdotool mousedown "$3"
+    sleep "$(printf '0.%03d' "$4")"
+    xdotool mouseup "$3"
+    t1=$(now_ms)
+    echo $((t1 - t0))
+}
+click 300 74  # back on a line of the first page: the list has the focus
+expect_row "at the start" 1 1
+
+# DOWN held with the left button: a row per 100 ms and the click's row. A loaded machine
+# ticks late, never early, so the check is on the side of too few rows.
+held=$(hold 300 215 1 800)
+row=$(first_row)
+want=$((held / 100 + 2))
+[ "$row" -ge 3 ] && [ "$row" -le $((want + 2)) ] ||
+    fail "DOWN held $held ms with the left button: first row $row, want 3..$want"
+# DOWN with the right button: 16 rows per tick, no click.
+before=$(first_row)
+held=$(hold 300 215 3 350)
+row=$(first_row)
+[ $((row - before)) -ge 14 ] && [ $((row - before)) -le $((16 * (held / 100) + 2)) ] ||
+    fail "DOWN held $held ms with the right button: from $before to $row"
+# UP with the right button until the top; UP with the left button stays there.
+hold 360 29 3 900 >/dev/null
+expect_row "UP held with the right button to the top" 1 0
+hold 360 29 1 300 >/dev/null
+expect_row "UP held at the top" 1 0
+
+# The thumb dragged below the window, then above it.
+top=$(thumb_top)
+xdotool mousemove --sync $((wx + 370)) $((wy + top + 4)) mousedown 1
+xdotool mousemove --sync $((wx + 370)) $((wy + 150))
+xdotool mousemove --sync $((wx + 370)) $((wy + 420))
+xdotool mouseup 1
+expect "thumb dragged to the bottom" 370 207 FFFF00
+expect_row "thumb at the bottom" 236 0
+top=$(thumb_top)
+xdotool mousemove --sync $((wx + 370)) $((wy + top + 4)) mousedown 1
+xdotool mousemove --sync $((wx + 370)) $((wy + 100))
+xdotool mousemove --sync $((wx + 370)) $((wy - 60))
+xdotool mouseup 1
+expect "thumb dragged to the top" 370 36 FFFF00
+expect_row "thumb at the top" 1 0
+
+# The wheel over the list: buttons 5 (towards the user) and 4, a row per notch.
+xdotool mousemove --sync $((wx + 300)) $((wy + 120))
+xdotool click --repeat 20 --delay 10 5
+expect_row "20 notches down" 21 1
+xdotool click --repeat 12 --delay 10 4
+expect_row "12 notches up" 9 1
+xdotool click --repeat 12 --delay 10 4
+expect_row "at the top the wheel stops" 1 0
+
+# The keys, the list having the focus.
+click 300 37  # line 0, row 1
+xdotool key End
+expect "End: the last line selected" 365 206 000080
+expect_row "End: the last page" 236 0
+xdotool key Home
+expect "Home: the first line selected" 365 37 000080
+expect_row "Home: the first page" 1 0
+xdotool key Next
+expect "Page Down: the last line" 365 206 000080
+xdotool key Next
+expect_row "Page Down at the last line: 16 rows on" 17 1
+expect "Page Down: still the last line" 365 206 000080
+xdotool key Down Down Down
+expect_row "Down at the last line scrolls a row each" 20 1
+xdotool key Prior
+expect "Page Up: the first line" 365 37 000080
+expect_row "Page Up to the first line keeps the page" 20 1
+xdotool key Up
+expect_row "Up at the first line scrolls a row" 19 1
+xdotool key BackSpace
+expect "Backspace: Russian" 313 9 FFFF00
+xdotool key BackSpace
+expect "Backspace again: English" 265 9 FFFF00
+
+# The two ways out, each with status 0.
+ends_with_zero() {  # ends_with_zero how
+    if timeout 5 tail --pid="$app_pid" -f /dev/null; then
+        wait "$app_pid" && status=0 || status=$?
+        app_pid=
+        [ "$status" = 0 ] || fail "$1: the program ended with status $status"
+    else
+        fail "$1 did not end the program"
+    fi
+}
 click 364 12  # the close box
-if timeout 5 tail --pid="$app_pid" -f /dev/null; then
-    wait "$app_pid" && status=0 || status=$?
-    app_pid=
-    [ "$status" = 0 ] || fail "the program ended with status $status"
-else
-    fail "the close box did not end the program"
-fi
+ends_with_zero "the close box"
+
+start_app
+geometry
+click 300 37
+xdotool key F4
+ends_with_zero "F4"
 
 if [ "$failures" -gt 0 ]; then
     echo "realwindow: $failures check(s) failed"

@@ -45,6 +45,7 @@ class TestToolkit : public QObject {
         QTest::newRow("clearing") << "clear" << 3 << 0 << -1;
         QTest::newRow("mouse") << "mouse 7" << 3 << 1 << 7;
         QTest::newRow("mouse on the selected line") << "mouse 3" << 3 << 0 << 3;
+        QTest::newRow("right button chooses nothing") << "right 7" << 3 << 0 << 3;
         QTest::newRow("Down key") << "key down" << 3 << 1 << 4;
         QTest::newRow("Down at the last line") << "key down" << 15 << 0 << 15;
         QTest::newRow("Right steps down") << "key right" << 3 << 1 << 4;
@@ -70,9 +71,10 @@ class TestToolkit : public QObject {
             QCOMPARE(lineSeen, clicks ? w.list->listIndex() : -2);  // already inside the call
         } else if (how == u"clear") {
             w.list->clear();
-        } else if (how.startsWith(u"mouse")) {
+        } else if (how.startsWith(u"mouse") || how.startsWith(u"right")) {
             const int line = how.mid(6).toInt();
-            QTest::mouseClick(w.list->viewport(), Qt::LeftButton, {},
+            QTest::mouseClick(w.list->viewport(),
+                              how.startsWith(u"right") ? Qt::RightButton : Qt::LeftButton, {},
                               w.list->visualItemRect(w.list->item(line)).center());
         } else {
             const QString key = how.mid(4);
@@ -85,6 +87,45 @@ class TestToolkit : public QObject {
         }
         QTEST(clicks, "clicks");
         QTEST(w.list->listIndex(), "line");
+    }
+
+    // The list's own keys, as a standard single-selection list: one line per arrow (Left as
+    // Up, Right as Down) whatever modifier is held, Page Up and Home to the first line, Page
+    // Down and End to the last; the line moved to is the one selected and drawn so.
+    void listOwnKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("line");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 5 << 4;
+        QTest::newRow("Up at the first line") << int(Qt::Key_Up) << 0 << 0 << 0;
+        QTest::newRow("Down at the last line") << int(Qt::Key_Down) << 0 << 15 << 15;
+        QTest::newRow("Ctrl+Down selects the next line") << int(Qt::Key_Down) << ctrl << 5 << 6;
+        QTest::newRow("Shift+Up") << int(Qt::Key_Up) << int(Qt::ShiftModifier) << 5 << 4;
+        QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << ctrl << 5 << 4;
+        QTest::newRow("Page Up from the last line") << int(Qt::Key_PageUp) << 0 << 15 << 0;
+        QTest::newRow("Page Down from the first line") << int(Qt::Key_PageDown) << 0 << 0 << 15;
+        QTest::newRow("Ctrl+End") << int(Qt::Key_End) << ctrl << 3 << 15;
+        QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << ctrl << 12 << 0;
+        QTest::newRow("no line: Down chooses the first") << int(Qt::Key_Down) << 0 << -1 << 0;
+        QTest::newRow("no line: Up chooses the first") << int(Qt::Key_Up) << 0 << -1 << 0;
+        QTest::newRow("no line: End chooses the last") << int(Qt::Key_End) << 0 << -1 << 15;
+    }
+    void listOwnKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, from);
+        QFETCH(int, line);
+        ListWindow w;
+        if (from >= 0) {
+            w.list->setSelected(from);
+        } else {
+            w.list->setCurrentRow(-1);
+        }
+        QTest::keyClick(w.list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(w.list->listIndex(), line);
+        QCOMPARE(w.list->selectedItems(), QList<QListWidgetItem*>{w.list->item(line)});
     }
 
     // KeyDown comes first with the key's code, while the old line is still selected; -1

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace zentaloger::toolkit {
 
@@ -371,6 +372,26 @@ void ListBox::focusInEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+int ListBox::LineAfterKey(int key, int line, int count) {
+    const int last = count - 1;
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            return line < 0 ? 0 : std::max(line - 1, 0);
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            return line < 0 ? 0 : std::min(line + 1, last);
+        case Qt::Key_PageUp:
+        case Qt::Key_Home:
+            return 0;
+        case Qt::Key_PageDown:
+        case Qt::Key_End:
+            return last;
+        default:
+            return -2;
+    }
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event) {
     int keyCode = KeyCodeOf(event->key());
     const int shift = ShiftOf(event->modifiers());
@@ -379,15 +400,52 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // A single-column list: Left and Right step like Up and Down.
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-        QKeyEvent mapped(event->type(), event->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
-                         event->modifiers());
-        QListWidget::keyPressEvent(&mapped);
-        event->setAccepted(mapped.isAccepted());
+    // A standard single-selection list, whatever modifier is held: the arrows step one line
+    // (Left and Right as Up and Down), Page Up and Home go to the first line, Page Down and
+    // End to the last, always within the lines there are. The item view's own paging would
+    // move by the viewport's height and its Ctrl+arrows would move without selecting.
+    const int line = LineAfterKey(event->key(), listIndex(), count());
+    if (line != -2) {
+        if (count() > 0) {
+            setSelected(line);
+        }
+        event->accept();
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+// Only the left button chooses a line; the other buttons do nothing in the list.
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QListWidget::mousePressEvent(event);
+    } else {
+        event->accept();
+    }
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        QListWidget::mouseMoveEvent(event);
+    } else {
+        event->accept();
+    }
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QListWidget::mouseReleaseEvent(event);
+    } else {
+        event->accept();
+    }
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QListWidget::mouseDoubleClickEvent(event);
+    } else {
+        event->accept();
+    }
 }
 
 // ---- OptionButton

@@ -178,7 +178,7 @@ class Frame : public MouseElement {
 // Single-selection list with fixed rows. Click is raised whenever the selected line changes,
 // from code (setSelected, before it returns) or by the user (mouse, the list's own keys), and
 // only for a line, never for "no selection". KeyDown runs before the list's own key handling;
-// a handler that sets keyCode to -1 swallows the key.
+// a handler that sets keyCode to -1 swallows the key. Only the left button chooses a line.
 class ListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -200,8 +200,15 @@ class ListBox : public QListWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    // The line a list of `count` lines moves to from `line` (-1: none) on `key`; -2 for a
+    // key that is not one of the list's own moves.
+    static int LineAfterKey(int key, int line, int count);
     int rowHeight_;
 };
 
