@@ -17,6 +17,10 @@ QString Num(int n) {
     return QString::number(n);
 }
 
+QString Quote(const QString& value) {
+    return rules::QuoteForMessage(value);
+}
+
 // Windows-1251 bytes compare as unsigned values, which is the code order the lists use. The
 // reader has already rejected characters without a byte.
 QByteArray SortKey(const QString& text) {
@@ -49,18 +53,19 @@ class Compiler {
     void CheckTypes() {
         for (const TypeWord& t : set_.types) {
             if (types_.contains(t.en)) {
-                Error(t.where, QStringLiteral("type word \"%1\" is defined twice").arg(t.en));
+                Error(t.where, QStringLiteral("type word %1 is defined twice").arg(Quote(t.en)));
             }
             types_.insert(t.en, &t);
         }
         if (set_.types.empty()) {
-            Error({QStringLiteral("types.toml"), 0}, QStringLiteral("defines no type words"));
+            Error({QStringLiteral("types.toml"), 1}, QStringLiteral("defines no type words"));
         }
     }
 
     void CheckType(const QString& word, const Where& where) {
         if (!types_.contains(word)) {
-            Error(where, QStringLiteral("type \"%1\" is not a type word of types.toml").arg(word));
+            Error(where,
+                  QStringLiteral("type %1 is not a type word of types.toml").arg(Quote(word)));
         }
     }
 
@@ -86,8 +91,8 @@ class Compiler {
         QHash<QString, const MoveSource*> firstDefinition;
         for (const MoveSource& m : set_.moves) {
             if (const auto* first = firstDefinition.value(m.name.en)) {
-                Error(m.where, QStringLiteral("move \"%1\" is defined twice (also at %2:%3)")
-                                   .arg(m.name.en, first->where.file)
+                Error(m.where, QStringLiteral("move %1 is defined twice (also at %2:%3)")
+                                   .arg(Quote(m.name.en), first->where.file)
                                    .arg(first->where.line));
             } else {
                 firstDefinition.insert(m.name.en, &m);
@@ -99,35 +104,41 @@ class Compiler {
         QHash<QString, const MoveSource*> russian;
         for (const MoveSource& m : set_.moves) {
             if (russian.contains(m.name.ru)) {
-                Error(m.where, QStringLiteral("Russian move name \"%1\" is also used by \"%2\"")
-                                   .arg(m.name.ru, russian[m.name.ru]->name.en));
+                Error(m.where, QStringLiteral("Russian move name %1 is also used by %2")
+                                   .arg(Quote(m.name.ru), Quote(russian[m.name.ru]->name.en)));
             }
             russian.insert(m.name.ru, &m);
         }
     }
 
     void CheckMachines() {
-        const Where where{QStringLiteral("machines.toml"), 0};
+        const auto lineOf = [this](const QString& key, int otherwise) {
+            const auto it = set_.machineLine.find(key);
+            return it != set_.machineLine.end() ? it->second : otherwise;
+        };
         std::set<QString> taught;
         const auto check = [&](const std::map<int, QString>& table, int count,
                                const QString& label) {
             for (int n = 1; n <= count; ++n) {
+                // A machine's own line, or for a machine not written its table's line.
+                const Where where{QStringLiteral("machines.toml"),
+                                  lineOf(label + QString::number(n), lineOf(label, 1))};
                 const auto it = table.find(n);
                 if (it == table.end()) {
                     Error(where, QStringLiteral("%1%2 teaches no move").arg(label).arg(n));
                     continue;
                 }
                 if (!moveIndex_.contains(it->second)) {
-                    Error(where, QStringLiteral("%1%2 teaches \"%3\", which is no move")
+                    Error(where, QStringLiteral("%1%2 teaches %3, which is no move")
                                      .arg(label)
                                      .arg(n)
-                                     .arg(it->second));
+                                     .arg(Quote(it->second)));
                 } else if (!taught.insert(it->second).second) {
                     Error(where,
-                          QStringLiteral("%1%2 teaches \"%3\", which another machine teaches too")
+                          QStringLiteral("%1%2 teaches %3, which another machine teaches too")
                               .arg(label)
                               .arg(n)
-                              .arg(it->second));
+                              .arg(Quote(it->second)));
                 }
             }
         };
@@ -145,21 +156,23 @@ class Compiler {
                 CheckType(t, s.typesWhere);
             }
             if (s.types.size() == 2 && s.types[0] == s.types[1]) {
-                Error(s.typesWhere, QStringLiteral("type \"%1\" is given twice").arg(s.types[0]));
+                Error(s.typesWhere,
+                      QStringLiteral("type %1 is given twice").arg(Quote(s.types[0])));
             }
             for (int language = 0; language < kLanguageCount; ++language) {
                 const QString& name = s.name[language];
                 if (names[language].contains(name)) {
                     Error(s.nameWhere[language],
-                          QStringLiteral("name \"%1\" is also the name of species %2")
-                              .arg(name)
+                          QStringLiteral("name %1 is also the name of species %2")
+                              .arg(Quote(name))
                               .arg(names[language][name]));
                 }
                 names[language].insert(name, s.number);
             }
             for (const LevelMove& m : s.levelMoves) {
                 if (!moveIndex_.contains(m.move)) {
-                    Error(m.where, QStringLiteral("level move \"%1\" names no move").arg(m.move));
+                    Error(m.where,
+                          QStringLiteral("level move %1 names no move").arg(Quote(m.move)));
                 }
             }
         }

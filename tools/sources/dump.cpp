@@ -1,5 +1,7 @@
 #include "dump.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -16,6 +18,10 @@ class NotRepresentable : public std::runtime_error {
   public:
     explicit NotRepresentable(const QString& m) : std::runtime_error(m.toStdString()) {}
 };
+
+QString Quote(const QString& value) {
+    return rules::QuoteForMessage(value);
+}
 
 QString Strip(Text text, QStringView prefix) {
     return text.mid(prefix.size()).toString();
@@ -37,9 +43,8 @@ class Decompiler {
             typeRu_.insert(en, ru);
             set_.types.push_back({en, ru, {}});
         } else if (typeRu_[en] != ru) {
-            throw NotRepresentable(
-                QStringLiteral("type \"%1\" is called both \"%2\" and \"%3\" in Russian")
-                    .arg(en, typeRu_[en], ru));
+            throw NotRepresentable(QStringLiteral("type %1 is called both %2 and %3 in Russian")
+                                       .arg(Quote(en), Quote(typeRu_[en]), Quote(ru)));
         }
         return en;
     }
@@ -67,18 +72,18 @@ class Decompiler {
         for (int k = 0; k < slotCount && moves[k] >= 0; ++k) {
             const QRegularExpressionMatch m = pattern.match(labels[k].toString());
             if (!m.hasMatch() || m.captured(1) != prefix) {
-                throw NotRepresentable(QStringLiteral("species %1 has a %2 slot labelled \"%3\"")
+                throw NotRepresentable(QStringLiteral("species %1 has a %2 slot labelled %3")
                                            .arg(species)
-                                           .arg(prefix, labels[k].toString()));
+                                           .arg(prefix, Quote(labels[k].toString())));
             }
             const int number = m.captured(2).toInt();
             const QString move = set_.moves[static_cast<size_t>(moves[k])].name.en;
             const auto [it, fresh] = table.emplace(number, move);
             if (!fresh && it->second != move) {
-                throw NotRepresentable(QStringLiteral("%1%2 teaches both \"%3\" and \"%4\"")
+                throw NotRepresentable(QStringLiteral("%1%2 teaches both %3 and %4")
                                            .arg(prefix)
                                            .arg(number)
-                                           .arg(it->second, move));
+                                           .arg(Quote(it->second), Quote(move)));
             }
             numbers.push_back(number);
         }
@@ -153,10 +158,10 @@ class Decompiler {
                     rec.evolutionCondition[static_cast<size_t>(k)][1].toString());
                 if (!condition) {
                     throw NotRepresentable(
-                        QStringLiteral(
-                            "species %1: condition \"%2\" is not one the sources can write")
+                        QStringLiteral("species %1: condition %2 is not one the sources can write")
                             .arg(r + 1)
-                            .arg(rec.evolutionCondition[static_cast<size_t>(k)][1].toString()));
+                            .arg(Quote(
+                                rec.evolutionCondition[static_cast<size_t>(k)][1].toString())));
                 }
                 step.condition = *condition;
                 step.hold = {rec.evolutionHold[static_cast<size_t>(k)][0].toString(),
@@ -204,14 +209,37 @@ DumpResult Decompile(const QByteArray& resource) {
     for (int i = 0; i < kFieldCount; ++i) {
         if (fields[static_cast<size_t>(i)] != again.fields[static_cast<size_t>(i)]) {
             result.error = QStringLiteral(
-                               "the resource cannot be written as sources: field %1 holds \"%2\", "
-                               "the sources would give \"%3\"")
-                               .arg(GroupThousands(i + 1), fields[static_cast<size_t>(i)],
-                                    again.fields[static_cast<size_t>(i)]);
+                               "the resource cannot be written as sources: field %1 holds %2, "
+                               "the sources would give %3")
+                               .arg(GroupThousands(i + 1), Quote(fields[static_cast<size_t>(i)]),
+                                    Quote(again.fields[static_cast<size_t>(i)]));
             return result;
         }
     }
     return result;
+}
+
+bool WriteDump(const SourceSet& set, const QString& folder, bool replace, QString* error) {
+    const QDir dir(folder);
+    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (!replace) {
+            *error = QStringLiteral(
+                         "%1 is not empty; dump writes into a new or empty folder "
+                         "(--force replaces the sources in it)")
+                         .arg(folder);
+            return false;
+        }
+        for (const QString& sub : {QString(), QStringLiteral("moves"), QStringLiteral("species")}) {
+            const QDir d(dir.filePath(sub));
+            for (const QString& f : d.entryList({QStringLiteral("*.toml")}, QDir::Files)) {
+                if (!QFile::remove(d.filePath(f))) {
+                    *error = QStringLiteral("%1: cannot be removed").arg(d.filePath(f));
+                    return false;
+                }
+            }
+        }
+    }
+    return WriteSources(set, folder, error);
 }
 
 }  // namespace zentaloger::sources

@@ -15,4 +15,10 @@ struct DumpResult {
 
 DumpResult Decompile(const QByteArray& resource);
 
+// Writes a dumped set as the sources in `folder`. A folder that already holds anything is
+// refused, since old files would compile along with the new ones, unless `replace`: then the
+// sources in it (the .toml files of the folder and of its moves/ and species/ folders) are
+// removed first. Returns false and fills `error` otherwise.
+bool WriteDump(const SourceSet& set, const QString& folder, bool replace, QString* error);
+
 }  // namespace zentaloger::sources

@@ -2,7 +2,8 @@
 //   zentadata compile SOURCES OUT     sources folder -> database resource
 //   zentadata check RESOURCE          load with the viewer's loader, check, print a summary;
 //                                     given a sources folder, also the editorial warnings
-//   zentadata dump RESOURCE FOLDER    database resource -> sources folder
+//   zentadata dump RESOURCE FOLDER    database resource -> sources folder (a new or empty
+//                                     one; -f/--force first removes the sources it holds)
 // --help and --version answer on standard output; a mistake on the command line is one line
 // and the usage on standard error, with exit status 2.
 
@@ -33,6 +34,7 @@ struct Command {
     QString name;
     QStringList arguments;
     QString summary;
+    QString option;  // the command's own option, as the usage line writes it, or empty
 };
 
 const Command kCommands[] = {
@@ -45,19 +47,22 @@ const Command kCommands[] = {
                     "folder is compiled first and also gets its editorial warnings).")},
     {QStringLiteral("dump"),
      {QStringLiteral("RESOURCE"), QStringLiteral("FOLDER")},
-     QStringLiteral("Write the sources of the database resource RESOURCE into FOLDER.")},
+     QStringLiteral("Write the sources of the database resource RESOURCE into FOLDER, which "
+                    "must be new or empty unless -f (--force) removes the sources it holds."),
+     QStringLiteral("[-f | --force] ")},
 };
 
 QString UsageLine(const Command& c) {
-    return QStringLiteral("Usage: zentadata %1 [-h | --help] %2\n")
-        .arg(c.name, c.arguments.join(u' '));
+    return QStringLiteral("Usage: zentadata %1 [-h | --help] %2%3\n")
+        .arg(c.name, c.option, c.arguments.join(u' '));
 }
 
 QString Usage() {
     QString text;
     for (const Command& c : kCommands) {
         text += (text.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("       ")) %
-                QStringLiteral("zentadata ") % c.name % u' ' % c.arguments.join(u' ') % u'\n';
+                QStringLiteral("zentadata ") % c.name % u' ' % c.option % c.arguments.join(u' ') %
+                u'\n';
     }
     return text + QStringLiteral("       zentadata --help | --version\n");
 }
@@ -131,7 +136,7 @@ bool CompileFolder(const QString& folder, QByteArray* bytes) {
         errors = compiled.errors;
     }
     for (const Diagnostic& d : errors) {
-        Print(stderr, QStringLiteral("%1/%2\n").arg(folder, d.ToString()));
+        Print(stderr, d.InFolder(folder) + u'\n');
     }
     if (!errors.empty()) {
         Print(stderr,
@@ -140,7 +145,7 @@ bool CompileFolder(const QString& folder, QByteArray* bytes) {
     }
     for (Diagnostic d : Review(read.set)) {
         d.message.prepend(QStringLiteral("warning: "));
-        Print(stderr, QStringLiteral("%1/%2\n").arg(folder, d.ToString()));
+        Print(stderr, d.InFolder(folder) + u'\n');
     }
     try {
         *bytes = EncodeResource(compiled.fields);
@@ -179,7 +184,7 @@ int CheckCommand(const QString& path) {
     return report.problems.isEmpty() ? 0 : 1;
 }
 
-int DumpCommand(const QString& path, const QString& folder) {
+int DumpCommand(const QString& path, const QString& folder, bool force) {
     QByteArray bytes;
     if (!ReadBytes(path, &bytes)) {
         return 1;
@@ -190,7 +195,7 @@ int DumpCommand(const QString& path, const QString& folder) {
         return 1;
     }
     QString error;
-    if (!WriteSources(dumped.set, folder, &error)) {
+    if (!WriteDump(dumped.set, folder, force, &error)) {
         Print(stderr, QStringLiteral("zentadata: %1\n").arg(error));
         return 1;
     }
@@ -198,14 +203,14 @@ int DumpCommand(const QString& path, const QString& folder) {
 }
 
 // Runs one command once its arguments have been read.
-int Run(const QString& command, const QStringList& a) {
+int Run(const QString& command, const QStringList& a, bool force) {
     if (command == QLatin1String("compile")) {
         return CompileCommand(a[0], a[1]);
     }
     if (command == QLatin1String("check")) {
         return CheckCommand(a[0]);
     }
-    return DumpCommand(a[0], a[1]);
+    return DumpCommand(a[0], a[1], force);
 }
 
 }  // namespace
@@ -251,6 +256,10 @@ int main(int argc, char** argv) {
     QCommandLineParser commandParser;
     commandParser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     commandParser.addOption(help);
+    const QCommandLineOption force(QStringList{QStringLiteral("f"), QStringLiteral("force")});
+    if (!command->option.isEmpty()) {
+        commandParser.addOption(force);
+    }
     const QStringList commandLine = QStringList{app.arguments()[0]} + rest.mid(1);
     const bool commandParsed = commandParser.parse(commandLine);
     if (commandParser.isSet(help)) {
@@ -269,5 +278,5 @@ int main(int argc, char** argv) {
                            .arg(arguments.size()),
                        UsageLine(*command));
     }
-    return Run(command->name, arguments);
+    return Run(command->name, arguments, commandParser.isSet(force));
 }

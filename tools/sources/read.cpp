@@ -21,7 +21,13 @@ QString Diagnostic::ToString() const {
     if (line > 0) {
         text += QStringLiteral(":%1").arg(line);
     }
-    return text + QStringLiteral(": ") + message;
+    return text.isEmpty() ? message : text + QStringLiteral(": ") + message;
+}
+
+QString Diagnostic::InFolder(const QString& folder) const {
+    Diagnostic located = *this;
+    located.file = file.isEmpty() ? folder : QDir(folder).filePath(file);
+    return located.ToString();
 }
 
 namespace {
@@ -59,8 +65,8 @@ class FileReader {
                    const QString& what) {
         for (const auto& [key, value] : table) {
             if (std::find(allowed.begin(), allowed.end(), key.str()) == allowed.end()) {
-                Error(LineOf(value),
-                      QStringLiteral("unknown key \"%1\" in %2").arg(Q(key.str()), what));
+                Error(LineOf(value), QStringLiteral("unknown key %1 in %2")
+                                         .arg(rules::QuoteForMessage(Q(key.str())), what));
             }
         }
     }
@@ -92,16 +98,19 @@ class FileReader {
             return std::nullopt;
         }
         if (!rule.spaces && text.contains(u' ')) {
-            Error(line, QStringLiteral("%1 \"%2\" must not contain spaces").arg(what, text));
+            Error(line, QStringLiteral("%1 %2 must not contain spaces")
+                            .arg(what, rules::QuoteForMessage(text)));
             return std::nullopt;
         }
         if (!rules::HasSingleSpaces(text)) {
-            Error(line, QStringLiteral("%1 \"%2\" has a leading, trailing or doubled space")
-                            .arg(what, text));
+            Error(line, QStringLiteral("%1 %2 has a leading, trailing or doubled space")
+                            .arg(what, rules::QuoteForMessage(text)));
             return std::nullopt;
         }
         if (rule.upperCase && rules::HasLowerCase(text)) {
-            Error(line, QStringLiteral("%1 \"%2\" must be upper case").arg(what, text));
+            Error(
+                line,
+                QStringLiteral("%1 %2 must be upper case").arg(what, rules::QuoteForMessage(text)));
             return std::nullopt;
         }
         const int length =
@@ -205,25 +214,13 @@ class FileReader {
     std::vector<Diagnostic>& errors_;
 };
 
-std::optional<toml::table> ParseFile(const QString& folder, const QString& relative,
-                                     std::vector<Diagnostic>& errors, bool required) {
-    QFile file(QDir(folder).filePath(relative));
-    if (!file.exists()) {
-        if (required) {
-            errors.push_back({relative, 0, QStringLiteral("file is missing")});
-        }
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        errors.push_back({relative, 0, QStringLiteral("cannot be read: ") + file.errorString()});
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
+std::optional<toml::table> ParseFile(const SourceFile& file, std::vector<Diagnostic>& errors) {
     try {
-        return toml::parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                           relative.toStdString());
+        return toml::parse(
+            std::string_view(file.bytes.constData(), static_cast<size_t>(file.bytes.size())),
+            file.path.toStdString());
     } catch (const toml::parse_error& e) {
-        errors.push_back({relative, static_cast<int>(e.source().begin.line),
+        errors.push_back({file.path, static_cast<int>(e.source().begin.line),
                           QStringLiteral("not valid TOML: ") + Q(e.description())});
         return std::nullopt;
     }
@@ -232,9 +229,9 @@ std::optional<toml::table> ParseFile(const QString& folder, const QString& relat
 constexpr TextRule kUpperWord{1, 40, true, true, false};
 constexpr TextRule kEffectClass{3, 40, false, true, false};
 
-void ReadTypes(const QString& folder, ReadResult& out) {
-    const QString name = QStringLiteral("types.toml");
-    const auto root = ParseFile(folder, name, out.errors, true);
+void ReadTypes(const SourceFile& file, ReadResult& out) {
+    const QString& name = file.path;
+    const auto root = ParseFile(file, out.errors);
     if (!root) {
         return;
     }
@@ -253,80 +250,71 @@ void ReadTypes(const QString& folder, ReadResult& out) {
     }
 }
 
-void ReadMoves(const QString& folder, ReadResult& out) {
-    QDir dir(QDir(folder).filePath(QStringLiteral("moves")));
-    const QStringList files = dir.entryList({QStringLiteral("*.toml")}, QDir::Files, QDir::Name);
-    if (files.isEmpty()) {
-        out.errors.push_back(
-            {QStringLiteral("moves"), 0, QStringLiteral("no move files (moves/*.toml)")});
+void ReadMoveFile(const SourceFile& file, ReadResult& out) {
+    const QString& name = file.path;
+    const auto root = ParseFile(file, out.errors);
+    if (!root) {
+        return;
     }
-    for (const QString& f : files) {
-        const QString name = QStringLiteral("moves/") + f;
-        const auto root = ParseFile(folder, name, out.errors, true);
-        if (!root) {
-            continue;
+    FileReader r(name, out.errors);
+    r.CheckKeys(*root, {"move"}, name);
+    for (const toml::table* t : r.Tables(*root, "move")) {
+        const int line = LineOf(*t);
+        const QString what = QStringLiteral("move");
+        r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description", "effect"}, what);
+        MoveSource m;
+        m.where = {name, line};
+        const auto moveName =
+            r.Local(*t, "name", what, line,
+                    {rules::kMoveNameMin[0], rules::kMoveNameMax[0], true, true, true},
+                    {rules::kMoveNameMin[1], rules::kMoveNameMax[1], true, true, true});
+        const auto type =
+            r.Text(r.Required(*t, "type", what, line), QStringLiteral("move type"), kUpperWord);
+        const auto power = r.Integer(r.Required(*t, "power", what, line), QStringLiteral("power"),
+                                     0, rules::kPowerMax);
+        const auto accuracy =
+            r.Integer(r.Required(*t, "accuracy", what, line), QStringLiteral("accuracy"), 0, 100);
+        const toml::node* ppNode = r.Required(*t, "pp", what, line);
+        const auto ppRead = r.Integer(ppNode, QStringLiteral("pp"), 0, 40);
+        const bool pp = ppRead && rules::IsPowerPointValue(*ppRead);
+        if (ppRead && !pp) {
+            r.Error(LineOf(*ppNode),
+                    QStringLiteral("pp is %1; it must be one of 0 1 5 10 15 20 25 30 35 40")
+                        .arg(*ppRead));
         }
-        FileReader r(name, out.errors);
-        r.CheckKeys(*root, {"move"}, name);
-        for (const toml::table* t : r.Tables(*root, "move")) {
-            const int line = LineOf(*t);
-            const QString what = QStringLiteral("move");
-            r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description", "effect"},
-                        what);
-            MoveSource m;
-            m.where = {name, line};
-            const auto moveName =
-                r.Local(*t, "name", what, line,
-                        {rules::kMoveNameMin[0], rules::kMoveNameMax[0], true, true, true},
-                        {rules::kMoveNameMin[1], rules::kMoveNameMax[1], true, true, true});
-            const auto type =
-                r.Text(r.Required(*t, "type", what, line), QStringLiteral("move type"), kUpperWord);
-            const auto power = r.Integer(r.Required(*t, "power", what, line),
-                                         QStringLiteral("power"), 0, rules::kPowerMax);
-            const auto accuracy = r.Integer(r.Required(*t, "accuracy", what, line),
-                                            QStringLiteral("accuracy"), 0, 100);
-            const toml::node* ppNode = r.Required(*t, "pp", what, line);
-            const auto ppRead = r.Integer(ppNode, QStringLiteral("pp"), 0, 40);
-            const bool pp = ppRead && rules::IsPowerPointValue(*ppRead);
-            if (ppRead && !pp) {
-                r.Error(LineOf(*ppNode),
-                        QStringLiteral("pp is %1; it must be one of 0 1 5 10 15 20 25 30 35 40")
-                            .arg(*ppRead));
+        const auto description = r.Local(
+            *t, "description", what, line,
+            {rules::kMoveDescriptionMin[0], rules::kMoveDescriptionMax[0], false, true, false},
+            {rules::kMoveDescriptionMin[1], rules::kMoveDescriptionMax[1], false, true, false});
+        bool effect = true;
+        if (const toml::node* e = t->get("effect")) {
+            const auto text = r.Text(e, QStringLiteral("effect"), kEffectClass);
+            static const QRegularExpression kEffectWords(QStringLiteral("^[a-z0-9 -]+$"));
+            effect = text && kEffectWords.match(*text).hasMatch();
+            if (text && !effect) {
+                r.Error(LineOf(*e),
+                        QStringLiteral("effect \"%1\" may hold only a-z, digits, spaces and -")
+                            .arg(*text));
             }
-            const auto description = r.Local(
-                *t, "description", what, line,
-                {rules::kMoveDescriptionMin[0], rules::kMoveDescriptionMax[0], false, true, false},
-                {rules::kMoveDescriptionMin[1], rules::kMoveDescriptionMax[1], false, true, false});
-            bool effect = true;
-            if (const toml::node* e = t->get("effect")) {
-                const auto text = r.Text(e, QStringLiteral("effect"), kEffectClass);
-                static const QRegularExpression kEffectWords(QStringLiteral("^[a-z0-9 -]+$"));
-                effect = text && kEffectWords.match(*text).hasMatch();
-                if (text && !effect) {
-                    r.Error(LineOf(*e),
-                            QStringLiteral("effect \"%1\" may hold only a-z, digits, spaces and -")
-                                .arg(*text));
-                }
-                m.effect = text.value_or(QString());
-            }
-            if (moveName && type && power && accuracy && pp && description && effect) {
-                m.name = *moveName;
-                m.type = *type;
-                m.power = *power;
-                m.accuracy = *accuracy;
-                m.pp = ppRead.value_or(0);
-                m.description = *description;
-                out.set.moves.push_back(std::move(m));
-            }
+            m.effect = text.value_or(QString());
+        }
+        if (moveName && type && power && accuracy && pp && description && effect) {
+            m.name = *moveName;
+            m.type = *type;
+            m.power = *power;
+            m.accuracy = *accuracy;
+            m.pp = ppRead.value_or(0);
+            m.description = *description;
+            out.set.moves.push_back(std::move(m));
         }
     }
 }
 
 void ReadMachineTable(FileReader& r, const toml::table& root, std::string_view key, int count,
-                      std::map<int, QString>& table) {
+                      std::map<int, QString>& table, std::map<QString, int>& lines) {
     const toml::node* node = root.get(key);
     if (!node) {
-        r.Error(0, QStringLiteral("has no [%1] table").arg(Q(key)));
+        r.Error(1, QStringLiteral("has no [%1] table").arg(Q(key)));
         return;
     }
     const auto* t = node->as_table();
@@ -335,12 +323,13 @@ void ReadMachineTable(FileReader& r, const toml::table& root, std::string_view k
         return;
     }
     const QString label = Q(key).toUpper();
+    lines[label] = LineOf(*node);
     for (const auto& [k, value] : *t) {
         bool ok = false;
         const int number = Q(k.str()).toInt(&ok);
         if (!ok || number < 1 || number > count || Q(k.str()) != QString::number(number)) {
-            r.Error(LineOf(value), QStringLiteral("\"%1\" is no %2 number; they run from 1 to %3")
-                                       .arg(Q(k.str()), label)
+            r.Error(LineOf(value), QStringLiteral("%1 is no %2 number; they run from 1 to %3")
+                                       .arg(rules::QuoteForMessage(Q(k.str())), label)
                                        .arg(count));
             continue;
         }
@@ -348,25 +337,26 @@ void ReadMachineTable(FileReader& r, const toml::table& root, std::string_view k
                                  {1, rules::kMoveNameMax[1], true, true, true});
         if (move) {
             table[number] = *move;
+            lines[label + QString::number(number)] = LineOf(value);
         }
     }
 }
 
-void ReadMachines(const QString& folder, ReadResult& out) {
-    const QString name = QStringLiteral("machines.toml");
-    const auto root = ParseFile(folder, name, out.errors, true);
+void ReadMachines(const SourceFile& file, ReadResult& out) {
+    const QString& name = file.path;
+    const auto root = ParseFile(file, out.errors);
     if (!root) {
         return;
     }
     FileReader r(name, out.errors);
     r.CheckKeys(*root, {"tm", "hm"}, name);
-    ReadMachineTable(r, *root, "tm", kTmSlots, out.set.tm);
-    ReadMachineTable(r, *root, "hm", kHmSlots, out.set.hm);
+    ReadMachineTable(r, *root, "tm", kTmSlots, out.set.tm, out.set.machineLine);
+    ReadMachineTable(r, *root, "hm", kHmSlots, out.set.hm, out.set.machineLine);
 }
 
-void ReadFamilies(const QString& folder, ReadResult& out) {
-    const QString name = QStringLiteral("families.toml");
-    const auto root = ParseFile(folder, name, out.errors, true);
+void ReadFamilies(const SourceFile& file, ReadResult& out) {
+    const QString& name = file.path;
+    const auto root = ParseFile(file, out.errors);
     if (!root) {
         return;
     }
@@ -436,8 +426,9 @@ void ReadFamilies(const QString& folder, ReadResult& out) {
     }
 }
 
-void ReadSpecies(const QString& folder, const QString& name, int number, ReadResult& out) {
-    const auto root = ParseFile(folder, name, out.errors, true);
+void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
+    const QString& name = file.path;
+    const auto root = ParseFile(file, out.errors);
     if (!root) {
         return;
     }
@@ -612,35 +603,81 @@ void ReadSpecies(const QString& folder, const QString& name, int number, ReadRes
     }
 }
 
-void ReadAllSpecies(const QString& folder, ReadResult& out) {
-    QDir dir(QDir(folder).filePath(QStringLiteral("species")));
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{3})\\.toml$"));
-    for (const QString& f : dir.entryList({QStringLiteral("*.toml")}, QDir::Files, QDir::Name)) {
-        const QString name = QStringLiteral("species/") + f;
-        const QRegularExpressionMatch m = pattern.match(f);
+}  // namespace
+
+std::vector<SourceFile> ListSourceFiles(const QString& folder, std::vector<Diagnostic>& errors) {
+    std::vector<SourceFile> files;
+    if (!QFileInfo(folder).isDir()) {
+        errors.push_back({QString(), 0,
+                          QFileInfo::exists(folder) ? QStringLiteral("is not a folder")
+                                                    : QStringLiteral("no such folder")});
+        return files;
+    }
+    const QDir dir(folder);
+    const auto add = [&](const QString& path) {
+        QFile file(dir.filePath(path));
+        if (!file.open(QIODevice::ReadOnly)) {
+            errors.push_back({path, 0, QStringLiteral("cannot be read: ") + file.errorString()});
+            return;
+        }
+        files.push_back({path, file.readAll()});
+    };
+    const auto addRequired = [&](const QString& path) {
+        if (!QFileInfo::exists(dir.filePath(path))) {
+            errors.push_back({path, 0, QStringLiteral("file is missing")});
+        } else {
+            add(path);
+        }
+    };
+    const auto tomlFiles = [&](const QString& sub) {
+        return QDir(dir.filePath(sub))
+            .entryList({QStringLiteral("*.toml")}, QDir::Files, QDir::Name);
+    };
+    addRequired(QStringLiteral("types.toml"));
+    const QStringList moves = tomlFiles(QStringLiteral("moves"));
+    if (moves.isEmpty()) {
+        errors.push_back(
+            {QStringLiteral("moves"), 0, QStringLiteral("no move files (moves/*.toml)")});
+    }
+    for (const QString& f : moves) {
+        add(QStringLiteral("moves/") + f);
+    }
+    addRequired(QStringLiteral("machines.toml"));
+    addRequired(QStringLiteral("families.toml"));
+    for (const QString& f : tomlFiles(QStringLiteral("species"))) {
+        add(QStringLiteral("species/") + f);
+    }
+    return files;
+}
+
+void ReadSourceFile(const SourceFile& file, ReadResult& out) {
+    const QString& path = file.path;
+    if (path == QLatin1String("types.toml")) {
+        ReadTypes(file, out);
+    } else if (path == QLatin1String("machines.toml")) {
+        ReadMachines(file, out);
+    } else if (path == QLatin1String("families.toml")) {
+        ReadFamilies(file, out);
+    } else if (path.startsWith(QLatin1String("moves/"))) {
+        ReadMoveFile(file, out);
+    } else {
+        static const QRegularExpression pattern(QStringLiteral("^species/([0-9]{3})\\.toml$"));
+        const QRegularExpressionMatch m = pattern.match(path);
         const int number = m.hasMatch() ? m.captured(1).toInt() : 0;
         if (number < 1 || number > kSpeciesCount) {
             out.errors.push_back(
-                {name, 0, QStringLiteral("species files are named 001.toml to 251.toml")});
-            continue;
+                {path, 0, QStringLiteral("species files are named 001.toml to 251.toml")});
+            return;
         }
-        ReadSpecies(folder, name, number, out);
+        ReadSpecies(file, number, out);
     }
 }
 
-}  // namespace
-
 ReadResult ReadSources(const QString& folder) {
     ReadResult out;
-    if (!QFileInfo(folder).isDir()) {
-        out.errors.push_back({folder, 0, QStringLiteral("is not a folder")});
-        return out;
+    for (const SourceFile& file : ListSourceFiles(folder, out.errors)) {
+        ReadSourceFile(file, out);
     }
-    ReadTypes(folder, out);
-    ReadMoves(folder, out);
-    ReadMachines(folder, out);
-    ReadFamilies(folder, out);
-    ReadAllSpecies(folder, out);
     return out;
 }
 

@@ -42,14 +42,32 @@ bool IsAllowedCharacter(QChar c) {
 }
 
 std::optional<QString> FirstDisallowedCharacter(const QString& text) {
-    for (QChar c : text) {
-        if (!IsAllowedCharacter(c)) {
-            const QString shown = c.isPrint() ? QStringLiteral("'%1' ").arg(c) : QString();
-            const QString hex = QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper();
-            return shown + QStringLiteral("(U+%1)").arg(hex);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsAllowedCharacter(text[i])) {
+            continue;
         }
+        // A character outside the Basic Multilingual Plane is a surrogate pair: describe the
+        // character, not its first half.
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t code =
+            pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t{text[i].unicode()};
+        const QString shown = QChar::isPrint(code)
+                                  ? QStringLiteral("'%1' ").arg(text.mid(i, pair ? 2 : 1))
+                                  : QString();
+        const QString hex = QString::number(code, 16).rightJustified(4, u'0').toUpper();
+        return shown + QStringLiteral("(U+%1)").arg(hex);
     }
     return std::nullopt;
+}
+
+QString QuoteForMessage(const QString& text) {
+    if (text.size() <= kQuotedMax) {
+        return u'"' + text + u'"';
+    }
+    // Never cut a surrogate pair in half.
+    const qsizetype cut = text[kQuotedMax - 1].isHighSurrogate() ? kQuotedMax - 1 : kQuotedMax;
+    return u'"' + text.left(cut) + QStringLiteral("...\"");
 }
 
 bool HasLowerCase(const QString& text) {

@@ -31,8 +31,12 @@ inline constexpr int kPowerPointValues[] = {0, 1, 5, 10, 15, 20, 25, 30, 35, 40}
 
 bool IsAllowedCharacter(QChar c);
 // The first character outside the database's character set, described for a message
-// ("'?' (U+003F)"), or nothing.
+// ("'?' (U+003F)", "'😀' (U+1F600)"), or nothing.
 std::optional<QString> FirstDisallowedCharacter(const QString& text);
+// `text` in double quotes for a message, cut after kQuotedMax characters with "...", so that
+// a diagnostic stays one readable line whatever the value's length.
+inline constexpr int kQuotedMax = 40;
+QString QuoteForMessage(const QString& text);
 bool HasLowerCase(const QString& text);
 // No leading, trailing or doubled spaces.
 bool HasSingleSpaces(const QString& text);

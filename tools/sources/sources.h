@@ -3,6 +3,7 @@
 // from files with every error reported by file and line, written back to files by `dump`.
 // Layout of the folder and the meaning of each key: resources/database/FORMAT.md.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -12,10 +13,12 @@
 namespace zentaloger::sources {
 
 struct Diagnostic {
-    QString file;  // relative to the sources folder, e.g. "species/017.toml"
+    QString file;  // relative to the sources folder, e.g. "species/017.toml"; empty: the folder
     int line = 0;  // 1-based; 0 when the error belongs to no line
     QString message;
     QString ToString() const;  // "species/017.toml:12: level move \"EMBERS\" names no move"
+    // With the folder in front: "resources/database/species/017.toml:12: ...".
+    QString InFolder(const QString& folder) const;
 };
 
 struct LocalText {  // one text in both languages
@@ -90,6 +93,9 @@ struct SourceSet {
     std::vector<MoveSource> moves;  // in the order read; the compiler sorts them
     std::map<int, QString> tm;      // machine number -> English move name
     std::map<int, QString> hm;
+    // The lines of machines.toml that write "TM5", "HM2", ... and the [tm] and [hm] tables
+    // ("TM", "HM"), so that a machine's problem points at its line.
+    std::map<QString, int> machineLine;
     std::vector<FamilySource> families;
     std::vector<SpeciesSource> species;  // ascending by number
 };
@@ -103,6 +109,18 @@ struct ReadResult {
 // species/*.toml); checks the syntax and the value rules of each entry. Cross-references
 // (type words, move names, machine numbers, family members) are checked by Compile.
 ReadResult ReadSources(const QString& folder);
+
+// ReadSources in two steps, so that a caller can replace a file's bytes before reading.
+struct SourceFile {
+    QString path;  // relative to the sources folder, e.g. "species/017.toml"
+    QByteArray bytes;
+};
+// The files ReadSources reads, in its order; a missing required file, a folder without move
+// files and an unreadable file are reported in `errors`.
+std::vector<SourceFile> ListSourceFiles(const QString& folder, std::vector<Diagnostic>& errors);
+// Reads one file into `out`, adding its entries and its errors after those already there. What
+// it adds depends on the path and the bytes alone.
+void ReadSourceFile(const SourceFile& file, ReadResult& out);
 
 // Writes `set` as a source folder (the shape `dump` produces). Returns false and fills
 // `error` when a file cannot be written.

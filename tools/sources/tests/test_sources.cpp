@@ -11,6 +11,7 @@
 #include "compile.h"
 #include "database.h"
 #include "dump.h"
+#include "fixture.h"
 #include "rules.h"
 #include "sources.h"
 #include "writer.h"
@@ -19,93 +20,6 @@ using namespace zentaloger;
 using namespace zentaloger::sources;
 
 namespace {
-
-const QString kLatin = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-const QString kCyrillic = QStringLiteral("АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЭЮЯ");
-
-// Two or three letters that spell `n` in the given alphabet, so every generated name differs.
-QString Letters(int n, const QString& alphabet, int count) {
-    QString out;
-    for (int i = 0; i < count; ++i) {
-        out.prepend(alphabet[n % alphabet.size()]);
-        n /= static_cast<int>(alphabet.size());
-    }
-    return out;
-}
-
-QString MoveName(int index) {
-    return QStringLiteral("MOVE ") + Letters(index, kLatin, 2);
-}
-
-// The fixture: 17 type words, 250 moves, every machine, 251 species and four families that
-// cover a chain with a hold, a branch and a baby numbered above the species it grows into.
-SourceSet Fixture() {
-    SourceSet set;
-    for (int t = 0; t < 17; ++t) {
-        set.types.push_back(
-            {QStringLiteral("TYPE") + kLatin[t], QStringLiteral("ТИП") + kCyrillic[t], {}});
-    }
-    for (int m = 0; m < kMoveCount; ++m) {
-        MoveSource move;
-        move.name = {QStringLiteral("ПРИЕМ ") + Letters(m, kCyrillic, 2), MoveName(m)};
-        move.type = set.types[static_cast<size_t>(m % 17)].en;
-        move.power = (m * 7) % 251;
-        move.accuracy = (m * 3) % 101;
-        move.pp = 5 * (m % 9);
-        if (m % 4 == 0) {
-            move.effect = QStringLiteral("lowers attack");
-        }
-        move.description = {QStringLiteral("Приём номер %1 для проверки.").arg(m),
-                            QStringLiteral("Move number %1 for the tests.").arg(m)};
-        set.moves.push_back(move);
-    }
-    for (int n = 1; n <= kTmSlots; ++n) {
-        set.tm[n] = MoveName(n - 1);
-    }
-    for (int n = 1; n <= kHmSlots; ++n) {
-        set.hm[n] = MoveName(100 + n);
-    }
-    const auto step = [](int from, int to, const char* condition, LocalText hold = {}) {
-        return StepSource{from, to, QString::fromLatin1(condition), hold, {}};
-    };
-    set.families = {
-        {{step(1, 2, "level 16"),
-          step(2, 3, "trade",
-               {QStringLiteral("С УГОЛЬНЫМ ОСКОЛКОМ"), QStringLiteral("HOLDING A COAL SHARD")})},
-         {}},
-        {{step(10, 11, "friendship"), step(10, 12, "")}, {}},
-        {{step(200, 20, "friendship"), step(20, 21, "level 30")}, {}},
-        {{step(30, 31, "level 5"), step(31, 32, "level 10"), step(32, 33, "level 15"),
-          step(33, 34, "level 20"), step(34, 35, "level 25")},
-         {}},
-    };
-    for (int n = 1; n <= kSpeciesCount; ++n) {
-        SpeciesSource s;
-        s.number = n;
-        s.name = {QStringLiteral("ВИД") + Letters(n, kCyrillic, 3),
-                  QStringLiteral("BEAST") + Letters(n, kLatin, 3)};
-        s.types = {set.types[static_cast<size_t>(n % 17)].en};
-        if (n % 3 == 0) {
-            s.types << set.types[static_cast<size_t>((n + 5) % 17)].en;
-        }
-        s.heightCm = 10 + n * 3;
-        s.weightG = 500 + n * 250;
-        s.stats = {1 + n % 3, 1 + (n + 1) % 3, 2, 1, 3, 2};
-        s.editions = rules::kEditionNames.mid(0, 1 + n % 6);
-        s.description = {
-            QStringLiteral("Вид номер %1 из набора для проверки компилятора: простое существо.")
-                .arg(n),
-            QStringLiteral("Species number %1 of the fixture, a plain creature that lives in the "
-                           "compiler tests.")
-                .arg(n, 3, 10, QLatin1Char('0'))};
-        s.levelMoves = {{1, MoveName(n % kMoveCount), {}},
-                        {12, MoveName((n * 5) % kMoveCount), {}}};
-        s.tm = {1 + n % 49, 50};
-        s.hm = n % 4 == 0 ? std::vector<int>{} : std::vector<int>{1 + n % 7};
-        set.species.push_back(s);
-    }
-    return set;
-}
 
 struct Outcome {
     QStringList errors;  // Diagnostic::ToString of each
@@ -204,8 +118,8 @@ void TestSources::writtenFixtureCompilesAndLoads() {
         }
         return QStringLiteral("(no such move)");
     };
-    QCOMPARE(effectOf(MoveName(0)), QStringLiteral("lowers attack"));
-    QCOMPARE(effectOf(MoveName(1)), QString());
+    QCOMPARE(effectOf(FixtureMoveName(0)), QStringLiteral("lowers attack"));
+    QCOMPARE(effectOf(FixtureMoveName(1)), QString());
 }
 
 void TestSources::dumpRecompilesToTheSameBytes() {
@@ -363,12 +277,11 @@ void TestSources::evolutionSlots() {
 }
 
 // Each row edits one written file of the fixture; the tool must name the file, the line of
-// the edit (when the problem has one) and the problem.
+// the edit and the problem.
 void TestSources::diagnostics_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("find");
     QTest::addColumn<QString>("replace");
-    QTest::addColumn<bool>("onEditedLine");
     QTest::addColumn<QString>("message");
 
     const QString species = QStringLiteral("species/005.toml");
@@ -378,97 +291,115 @@ void TestSources::diagnostics_data() {
     const QString moves = QStringLiteral("moves/typea.toml");
 
     QTest::newRow("misspelt key") << species << "height ="
-                                  << "heigth =" << true << "unknown key \"heigth\"";
+                                  << "heigth ="
+                                  << "unknown key \"heigth\"";
     QTest::newRow("broken TOML") << species << "height = 25"
-                                 << "height = 25 25" << true << "not valid TOML";
+                                 << "height = 25 25"
+                                 << "not valid TOML";
     QTest::newRow("lower-case name") << species << "name.en = \"BEASTAAF\""
-                                     << "name.en = \"Specaaf\"" << true << "must be upper case";
-    QTest::newRow("space in a species name")
-        << species << "name.en = \"BEASTAAF\""
-        << "name.en = \"BEAST AAF\"" << true << "must not contain spaces";
-    QTest::newRow("name longer than eleven")
-        << species << "name.en = \"BEASTAAF\""
-        << "name.en = \"BEASTAAFBEAS\"" << true << "has 12 characters; it must have 1 to 11";
+                                     << "name.en = \"Specaaf\""
+                                     << "must be upper case";
+    QTest::newRow("space in a species name") << species << "name.en = \"BEASTAAF\""
+                                             << "name.en = \"BEAST AAF\""
+                                             << "must not contain spaces";
+    QTest::newRow("name longer than eleven") << species << "name.en = \"BEASTAAF\""
+                                             << "name.en = \"BEASTAAFBEAS\""
+                                             << "has 12 characters; it must have 1 to 11";
     QTest::newRow("character outside the set") << species << "compiler tests."
-                                               << "compiler tests?" << true << "U+003F";
-    QTest::newRow("doubled space in a description")
-        << species << "a plain creature"
-        << "a  plain creature" << true << "leading, trailing or doubled space";
+                                               << "compiler tests?"
+                                               << "U+003F";
+    QTest::newRow("doubled space in a description") << species << "a plain creature"
+                                                    << "a  plain creature"
+                                                    << "leading, trailing or doubled space";
     QTest::newRow("English description too short")
         << species << "of the fixture, a plain creature that lives in the compiler tests."
-        << "is short." << true << "it must have 81 to 111";
+        << "is short."
+        << "it must have 81 to 111";
     QTest::newRow("stat level 5") << species << "stats = [3, 1,"
-                                  << "stats = [5, 1," << true
+                                  << "stats = [5, 1,"
                                   << "stat level 1 is 5; it must be 1 to 4";
     QTest::newRow("five stats") << species << "stats = [3, 1, 2, 1, 3, 2]"
-                                << "stats = [3, 1, 2, 1, 3]" << true << "six levels, not 5";
-    QTest::newRow("too light for pounds")
-        << species << "weight = 1750"
-        << "weight = 22" << true << "too light to write in pounds";
+                                << "stats = [3, 1, 2, 1, 3]"
+                                << "six levels, not 5";
+    QTest::newRow("too light for pounds") << species << "weight = 1750"
+                                          << "weight = 22"
+                                          << "too light to write in pounds";
     QTest::newRow("edition not in the list") << species << "\"ZENTARI KALO\""
-                                             << "\"ZENTARI KOLO\"" << true << "is no edition name";
+                                             << "\"ZENTARI KOLO\""
+                                             << "is no edition name";
     QTest::newRow("UNKNOWN beside an edition") << species << "\"ZENTARI KALO\""
-                                               << "\"UNKNOWN\"" << true << "must stand alone";
+                                               << "\"UNKNOWN\""
+                                               << "must stand alone";
     QTest::newRow("level above 99") << species << "{ level = 12,"
-                                    << "{ level = 100," << true << "it must be 0 to 99";
+                                    << "{ level = 100,"
+                                    << "it must be 0 to 99";
     QTest::newRow("unknown move") << species << "move = \"MOVE AF\""
-                                  << "move = \"MOVE ZZ\"" << true
+                                  << "move = \"MOVE ZZ\""
                                   << "level move \"MOVE ZZ\" names no move";
-    QTest::newRow("unknown type word")
-        << species << "types = [\"TYPEF\"]"
-        << "types = [\"TYPEZ\"]" << true << "type \"TYPEZ\" is not a type word of types.toml";
-    QTest::newRow("same type twice")
-        << species << "types = [\"TYPEF\"]"
-        << "types = [\"TYPEF\", \"TYPEF\"]" << true << "type \"TYPEF\" is given twice";
-    QTest::newRow("name of another species")
-        << species << "name.ru = \"ВИДААЕ\""
-        << "name.ru = \"ВИДААД\"" << true << "is also the name of species 4";
+    QTest::newRow("unknown type word") << species << "types = [\"TYPEF\"]"
+                                       << "types = [\"TYPEZ\"]"
+                                       << "type \"TYPEZ\" is not a type word of types.toml";
+    QTest::newRow("same type twice") << species << "types = [\"TYPEF\"]"
+                                     << "types = [\"TYPEF\", \"TYPEF\"]"
+                                     << "type \"TYPEF\" is given twice";
+    QTest::newRow("name of another species") << species << "name.ru = \"ВИДААЕ\""
+                                             << "name.ru = \"ВИДААД\""
+                                             << "is also the name of species 4";
     QTest::newRow("TM that does not exist") << species << "tm = [6, 50]"
-                                            << "tm = [6, 51]" << true << "51";
+                                            << "tm = [6, 51]"
+                                            << "51";
     QTest::newRow("pp outside the allowed values")
         << moves << "pp = 0"
-        << "pp = 16" << true << "pp is 16; it must be one of 0 1 5 10 15 20 25 30 35 40";
-    QTest::newRow("effect in capitals")
-        << moves << "effect = \"lowers attack\""
-        << "effect = \"Lowers attack\"" << true << "may hold only a-z, digits, spaces and -";
+        << "pp = 16"
+        << "pp is 16; it must be one of 0 1 5 10 15 20 25 30 35 40";
+    QTest::newRow("effect in capitals") << moves << "effect = \"lowers attack\""
+                                        << "effect = \"Lowers attack\""
+                                        << "may hold only a-z, digits, spaces and -";
     QTest::newRow("effect too long") << moves << "effect = \"lowers attack\""
                                      << "effect = \"lowers attack and defence and speed sharply\""
-                                     << true << "effect has 43 characters; it must have 3 to 40";
-    QTest::newRow("move name too long, spaces count three")
-        << moves << "name.en = \"MOVE AA\""
-        << "name.en = \"MOVE AA BB CC\"" << true << "(each space counts three)";
+                                     << "effect has 43 characters; it must have 3 to 40";
+    QTest::newRow("move name too long, spaces count three") << moves << "name.en = \"MOVE AA\""
+                                                            << "name.en = \"MOVE AA BB CC\""
+                                                            << "(each space counts three)";
     QTest::newRow("two moves with one name")
         << moves << "[[move]]\nname.en = \"MOVE AR\""
-        << "[[move]]\nname.en = \"MOVE AA\"" << true
+        << "[[move]]\nname.en = \"MOVE AA\""
         << "move \"MOVE AA\" is defined twice (also at moves/typea.toml:3)";
     QTest::newRow("lower-case type word") << types << "en = \"TYPEA\""
-                                          << "en = \"typea\"" << true << "must be upper case";
-    QTest::newRow("machine teaches no move")
-        << machines << "1 = \"MOVE AA\""
-        << "1 = \"MOVE QQ\"" << false << "TM1 teaches \"MOVE QQ\", which is no move";
-    QTest::newRow("two machines, one move")
-        << machines << "2 = \"MOVE AB\""
-        << "2 = \"MOVE AA\"" << false << "which another machine teaches too";
+                                          << "en = \"typea\""
+                                          << "must be upper case";
+    QTest::newRow("machine teaches no move") << machines << "1 = \"MOVE AA\""
+                                             << "1 = \"MOVE QQ\""
+                                             << "TM1 teaches \"MOVE QQ\", which is no move";
+    QTest::newRow("two machines, one move") << machines << "2 = \"MOVE AB\""
+                                            << "2 = \"MOVE AA\""
+                                            << "which another machine teaches too";
+    QTest::newRow("machine not written, reported at its table")
+        << machines << "[tm]\n1 = \"MOVE AA\""
+        << "[tm]\n# 1 = \"MOVE AA\""
+        << "TM1 teaches no move";
     QTest::newRow("HM 8") << machines << "7 = \"MOVE ED\""
-                          << "8 = \"MOVE ED\"" << true << "is no HM number";
-    QTest::newRow("condition not understood")
-        << families << "condition = \"level 16\""
-        << "condition = \"level up\"" << true << "condition \"level up\" must be";
-    QTest::newRow("species in two families")
-        << families << "{ from = 10, to = 11"
-        << "{ from = 10, to = 2" << true << "species 2 is also in the family at line";
+                          << "8 = \"MOVE ED\""
+                          << "is no HM number";
+    QTest::newRow("condition not understood") << families << "condition = \"level 16\""
+                                              << "condition = \"level up\""
+                                              << "condition \"level up\" must be";
+    QTest::newRow("species in two families") << families << "{ from = 10, to = 11"
+                                             << "{ from = 10, to = 2"
+                                             << "species 2 is also in the family at line";
     QTest::newRow("step from outside the family")
         << families << "{ from = 2, to = 3"
-        << "{ from = 9, to = 3" << true << "species 9 evolves before it has joined the family";
+        << "{ from = 9, to = 3"
+        << "species 9 evolves before it has joined the family";
     QTest::newRow("species number 252") << families << "to = 21"
-                                        << "to = 252" << true << "it must be 1 to 251";
+                                        << "to = 252"
+                                        << "it must be 1 to 251";
 }
 
 void TestSources::diagnostics() {
     QFETCH(QString, file);
     QFETCH(QString, find);
     QFETCH(QString, replace);
-    QFETCH(bool, onEditedLine);
     QFETCH(QString, message);
 
     QTemporaryDir dir;
@@ -483,8 +414,7 @@ void TestSources::diagnostics() {
 
     const Outcome out = ReadAndCompile(dir.path());
     QVERIFY(out.fields.empty());
-    const QString where =
-        onEditedLine ? QStringLiteral("%1:%2: ").arg(file).arg(line) : file + QStringLiteral(": ");
+    const QString where = QStringLiteral("%1:%2: ").arg(file).arg(line);
     const bool found = std::any_of(out.errors.begin(), out.errors.end(), [&](const QString& e) {
         return e.startsWith(where) && e.contains(message);
     });

@@ -1,0 +1,32 @@
+#pragma once
+// One fuzz case for the sources compiler, shared by the libFuzzer target and the corpus replay
+// test. The case starts from the written fixture (fixture.h), a valid source set, and
+// replaces one of its files:
+//
+//   the input's first line names the file ("species/017.toml", "moves/typea.toml",
+//   "families.toml", ...); the rest of the input is that file's new content. A first line
+//   that names no file of the set picks one by the sum of its bytes.
+//
+// The set is then read and compiled as `zentadata compile` does. The case passes when the
+// compiler either reports errors that each name a file of the set and a line inside it, or
+// compiles fields that encode into a resource the viewer's loader accepts.
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+namespace zentaloger::fuzz {
+
+struct SourcesOutcome {
+    enum class Result { Compiled, Refused, Broken };
+    Result result;
+    QString detail;  // the first error, or for Broken what went wrong
+};
+
+SourcesOutcome RunSourcesCase(const std::uint8_t* data, std::size_t size);
+
+// The bytes of a file of the fixture, for tests that build inputs from it.
+QByteArray FixtureFile(const QString& path);
+
+}  // namespace zentaloger::fuzz

@@ -1,0 +1,166 @@
+// What `zentadata` tells its user, run as a user runs it: the exit status and the messages
+// for values a terminal cannot show whole, characters outside the database's set, a missing
+// sources folder, and a dump into a folder that already holds files.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "compile.h"
+#include "fixture.h"
+#include "sources.h"
+#include "writer.h"
+
+using namespace zentaloger;
+using namespace zentaloger::sources;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString err;
+};
+
+Run Zentadata(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ZENTADATA), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class TestMessages : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(sources_.isValid() && work_.isValid());
+        QString error;
+        QVERIFY2(WriteSources(Fixture(), sources_.path(), &error), qPrintable(error));
+        resource_ = work_.filePath(QStringLiteral("fixture.db"));
+        QVERIFY(WriteFile(resource_, EncodeResource(Compile(Fixture()).fields)));
+    }
+
+    void messages_data() {
+        QTest::addColumn<QString>("command");  // compile, compile-missing, dump, dump-force
+        QTest::addColumn<QString>("find");     // an edit of species/005.toml for compile
+        QTest::addColumn<QString>("replace");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expect");  // in the error output; %1 is the folder used
+        QTest::addColumn<QString>("absent");
+
+        const QString name = QStringLiteral("name.en = \"BEASTAAF\"");
+        const QString longText = QString(100000, u'A');
+        QTest::newRow("character outside the BMP, by its code point")
+            << "compile" << name << QStringLiteral("name.en = \"BEAST\U0001F600\"") << 1
+            << QStringLiteral(
+                   "species/005.toml:1: species name.en contains the character "
+                   "'\U0001F600' (U+1F600)")
+            << "U+D83D";
+        QTest::newRow("character inside the BMP, shown")
+            << "compile" << name << "name.en = \"BEAST?\"" << 1
+            << "contains the character '?' (U+003F)"
+            << "";
+        QTest::newRow("long value quoted in part")
+            << "compile"
+            << "a plain creature" << QStringLiteral("a  plain creature %1").arg(longText) << 1
+            << "species/005.toml:8: species description.en \"Species number 005 of the "
+               "fixture, a  pl...\" has a leading, trailing or doubled space"
+            << "";
+        QTest::newRow("long key quoted in part")
+            << "compile" << name << name + QStringLiteral("\n%1 = 1").arg(longText) << 1
+            << QStringLiteral("unknown key \"%1...\" in species").arg(QString(40, u'A')) << "";
+        QTest::newRow("missing sources folder, named once") << "compile-missing"
+                                                            << ""
+                                                            << "" << 1 << "%1: no such folder"
+                                                            << "%1/%1";
+        QTest::newRow("dump into a folder that holds files")
+            << "dump"
+            << ""
+            << "" << 1 << "%1 is not empty; dump writes into a new or empty folder"
+            << "";
+        QTest::newRow("dump --force replaces the sources") << "dump-force"
+                                                           << ""
+                                                           << "" << 0 << ""
+                                                           << "";
+    }
+
+    void messages() {
+        QFETCH(QString, command);
+        QFETCH(QString, find);
+        QFETCH(QString, replace);
+        const QString species = sources_.filePath(QStringLiteral("species/005.toml"));
+        const QByteArray original = ReadFile(species);
+        const auto restore = qScopeGuard([&] { WriteFile(species, original); });
+        QTemporaryDir target;
+        QString folder = sources_.path();
+        QStringList args;
+        if (command == QLatin1String("compile")) {
+            QVERIFY(original.contains(find.toUtf8()));
+            QVERIFY(
+                WriteFile(species, QByteArray(original).replace(find.toUtf8(), replace.toUtf8())));
+            args = {QStringLiteral("compile"), folder, work_.filePath(QStringLiteral("out.db"))};
+        } else if (command == QLatin1String("compile-missing")) {
+            folder = target.filePath(QStringLiteral("missing"));
+            args = {QStringLiteral("compile"), folder, work_.filePath(QStringLiteral("out.db"))};
+        } else {
+            // The folder holds an old species file, which must not survive into the new
+            // sources, and a file that is no source, which is left alone.
+            folder = target.path();
+            QVERIFY(WriteFile(target.filePath(QStringLiteral("species/300.toml")), "x = 1\n"));
+            QVERIFY(WriteFile(target.filePath(QStringLiteral("notes.txt")), "mine\n"));
+            args = {QStringLiteral("dump"), resource_, folder};
+            if (command == QLatin1String("dump-force")) {
+                args.insert(1, QStringLiteral("--force"));
+            }
+        }
+
+        const Run run = Zentadata(args);
+        QTEST(run.status, "status");
+        QFETCH(QString, expect);
+        QFETCH(QString, absent);
+        const auto in = [&folder](QString text) { return text.replace(u"%1"_qs, folder); };
+        QVERIFY2(run.err.contains(in(expect)), qPrintable(run.err));
+        QVERIFY2(absent.isEmpty() || !run.err.contains(in(absent)), qPrintable(run.err));
+        for (const QString& line : run.err.split(u'\n')) {
+            QVERIFY2(line.size() <= 200 + folder.size(), qPrintable(line.left(300)));
+        }
+
+        if (command.startsWith(QLatin1String("dump"))) {
+            QVERIFY(QFile::exists(target.filePath(QStringLiteral("notes.txt"))));
+            const bool replaced = run.status == 0;
+            QCOMPARE(QFile::exists(target.filePath(QStringLiteral("species/300.toml"))), !replaced);
+            QCOMPARE(QFile::exists(target.filePath(QStringLiteral("types.toml"))), replaced);
+            if (replaced) {
+                const ReadResult read = ReadSources(folder);
+                QVERIFY(read.errors.empty());
+                QCOMPARE(EncodeResource(Compile(read.set).fields), ReadFile(resource_));
+            }
+        }
+    }
+
+  private:
+    QTemporaryDir sources_;  // the written fixture
+    QTemporaryDir work_;
+    QString resource_;  // the fixture compiled
+};
+
+QTEST_GUILESS_MAIN(TestMessages)
+#include "test_messages.moc"
