@@ -102,7 +102,7 @@ void TestCommandLine::answers_data() {
     row("zentadata check -h", kDataTool, {"check", "-h"}, 0, kOut,
         "Usage: zentadata check [-h | --help] RESOURCE");
     row("zentadata dump --help", kDataTool, {"dump", "--help"}, 0, kOut,
-        "Usage: zentadata dump [-h | --help] RESOURCE FOLDER");
+        "Usage: zentadata dump [-h | --help] [-f | --force] RESOURCE FOLDER");
     row("zentadata check unknown option", kDataTool, {"check", "--bogus", "x.db"}, 2, kErr,
         "zentadata: check: unknown option '--bogus'");
     row("zentadata dump one argument short", kDataTool, {"dump", "x.db"}, 2, kErr,

@@ -40,15 +40,16 @@ struct Command {
 const Command kCommands[] = {
     {QStringLiteral("compile"),
      {QStringLiteral("SOURCES"), QStringLiteral("OUT")},
-     QStringLiteral("Compile the sources folder SOURCES into the database resource OUT.")},
+     QStringLiteral("Compile the sources folder SOURCES into the database resource OUT."),
+     QString()},
     {QStringLiteral("check"),
      {QStringLiteral("RESOURCE")},
      QStringLiteral("Load RESOURCE as the viewer does, check it and print a summary (a sources "
-                    "folder is compiled first and also gets its editorial warnings).")},
+                    "folder is compiled first and also gets its editorial warnings)."),
+     QString()},
     {QStringLiteral("dump"),
      {QStringLiteral("RESOURCE"), QStringLiteral("FOLDER")},
-     QStringLiteral("Write the sources of the database resource RESOURCE into FOLDER, which "
-                    "must be new or empty unless -f (--force) removes the sources it holds."),
+     QStringLiteral("Write the sources of RESOURCE into FOLDER, new or empty unless -f."),
      QStringLiteral("[-f | --force] ")},
 };
 
