@@ -4,23 +4,26 @@
 #
 #   tools/fuzz/campaign.sh [-t SECONDS] [-n RUNS] [loader] [sources]
 #
-# -t: time per fuzzer (default 600 s); -n: stop a fuzzer after RUNS inputs instead. Without a
-# name, both fuzzers run, one after the other. The build is build-fuzz (ZENTALOGER_FUZZ_BUILD
-# to change it). The machine may be shared: run it as `nice -n 10 tools/fuzz/campaign.sh`.
+# -t: time per fuzzer (default 600 s); -n: stop a fuzzer after RUNS inputs (with -t too, at
+# whichever comes first). Without a name, both fuzzers run, one after the other. The build is
+# build-fuzz (ZENTALOGER_FUZZ_BUILD to change it). The machine may be shared: run it as
+# `nice -n 10 tools/fuzz/campaign.sh`.
 # Findings (crashes, hangs, leaks) are kept under the build's fuzz-findings/ folder; the exit
 # status is 1 when there is any.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-seconds=600
+seconds=
 runs=-1
 while getopts "t:n:" opt; do
     case $opt in
         t) seconds=$OPTARG ;;
-        n) runs=$OPTARG seconds=0 ;;
-        *) sed -n '4,11p' "$0" >&2; exit 2 ;;
+        n) runs=$OPTARG ;;
+        *) sed -n '5,12p' "$0" >&2; exit 2 ;;
     esac
 done
+# A number of inputs alone runs until they are done; both stop at whichever comes first.
+[ -z "$seconds" ] && seconds=$([ "$runs" -ge 0 ] && echo 0 || echo 600)
 shift $((OPTIND - 1))
 if [ $# -eq 0 ]; then fuzzers=(loader sources); else fuzzers=("$@"); fi
 
