@@ -16,7 +16,8 @@
 //   keys    Down held with key auto-repeat at 30 repeats per second from the first row to the
 //           last with the evolution page open, every step (the key, the list's scroll or line,
 //           the card and the pages, the repaint of what changed): slowest, 99th, median;
-// on the offscreen platform, with the shipped database and pictures.
+// on the offscreen platform, with the shipped database and pictures. `bench_window keys` runs
+// only the last, to profile a step (valgrind --tool=callgrind).
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,6 +32,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -111,6 +113,46 @@ class PaintCounter : public QObject {
     }
 };
 
+// Down held with key auto-repeat: a repeat every 33 ms; each step is the key's handling and
+// the repaint of what it changed.
+void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form) {
+    auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    state.view.topRow = 1;
+    state.view.selectedRow = 1;
+    form.RefillList(false);
+    form.ShowSpecies();
+    QCoreApplication::processEvents();  // painted before the first key, not inside its step
+    std::vector<double> steps, cpuSteps;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
+        while (clock.elapsed() < 33LL * i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+        QElapsedTimer step;
+        const double cpu = ThreadCpuMs();
+        step.start();
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(list, &down);
+        QCoreApplication::processEvents();
+        steps.push_back(step.nsecsElapsed() / 1e6);
+        cpuSteps.push_back(ThreadCpuMs() - cpu);
+    }
+    if (state.view.selectedRow != zentaloger::kSpeciesCount) {
+        std::fprintf(stderr, "Down held ended at row %d\n", int(state.view.selectedRow));
+        std::exit(1);
+    }
+    // The machine's other work can hold a step up; the thread's own CPU time shows the
+    // step's cost without it.
+    std::printf(
+        "Down held at 30/s, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f ms, median "
+        "%.2f ms (limit 2 each)\n",
+        steps.size(), *std::max_element(steps.begin(), steps.end()),
+        *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99),
+        Median(steps));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -121,25 +163,29 @@ int main(int argc, char* argv[]) {
     const QByteArray viewer = dir + "/bench_start_viewer";
     const QByteArray baseline = dir + "/bench_start_baseline";
 
-    const int runs = 15;
-    std::vector<double> viewerMs, baselineMs;
-    std::vector<long> viewerKb, baselineKb;
-    Spawn(viewer);  // page cache and font cache warm for both
-    Spawn(baseline);
-    for (int i = 0; i < runs; ++i) {
-        const Run v = Spawn(viewer);
-        const Run b = Spawn(baseline);
-        viewerMs.push_back(v.ms);
-        viewerKb.push_back(v.peakKb);
-        baselineMs.push_back(b.ms);
-        baselineKb.push_back(b.peakKb);
+    const bool keysOnly = argc > 1 && std::strcmp(argv[1], "keys") == 0;
+    if (!keysOnly) {
+        const int runs = 15;
+        std::vector<double> viewerMs, baselineMs;
+        std::vector<long> viewerKb, baselineKb;
+        Spawn(viewer);  // page cache and font cache warm for both
+        Spawn(baseline);
+        for (int i = 0; i < runs; ++i) {
+            const Run v = Spawn(viewer);
+            const Run b = Spawn(baseline);
+            viewerMs.push_back(v.ms);
+            viewerKb.push_back(v.peakKb);
+            baselineMs.push_back(b.ms);
+            baselineKb.push_back(b.peakKb);
+        }
+        const double vMs = Median(viewerMs), bMs = Median(baselineMs);
+        const long vKb = Median(viewerKb), bKb = Median(baselineKb);
+        std::printf(
+            "start to first frame: viewer %.1f ms, baseline %.1f ms, ratio %.2f (limit 1.15)\n",
+            vMs, bMs, vMs / bMs);
+        std::printf("peak RSS: viewer %.1f MB, baseline %.1f MB, difference %+.1f MB (limit +8)\n",
+                    vKb / 1024.0, bKb / 1024.0, (vKb - bKb) / 1024.0);
     }
-    const double vMs = Median(viewerMs), bMs = Median(baselineMs);
-    const long vKb = Median(viewerKb), bKb = Median(baselineKb);
-    std::printf("start to first frame: viewer %.1f ms, baseline %.1f ms, ratio %.2f (limit 1.15)\n",
-                vMs, bMs, vMs / bMs);
-    std::printf("peak RSS: viewer %.1f MB, baseline %.1f MB, difference %+.1f MB (limit +8)\n",
-                vKb / 1024.0, bKb / 1024.0, (vKb - bKb) / 1024.0);
 
     zentaloger::StartupState state = zentaloger::StartUp();
     zentaloger::pages::DetailPages pages(*state.database, state.view);
@@ -149,6 +195,10 @@ int main(int argc, char* argv[]) {
     form.show();
     QCoreApplication::processEvents();
     form.repaint();
+    if (keysOnly) {
+        HeldDown(state, form);
+        return 0;
+    }
 
     const double refill = MedianMicros(2000, [&](int i) {
         state.view.topRow = 1 + (i * 37) % 236;
@@ -298,39 +348,6 @@ int main(int argc, char* argv[]) {
     });
     std::printf("100 wheel notches at once: %.2f ms (limit 30)\n", wheel / 1000.0);
 
-    // Down held: a repeat every 33 ms; each step is the key's handling and the repaint.
-    state.view.topRow = 1;
-    state.view.selectedRow = 1;
-    form.RefillList(false);
-    form.ShowSpecies();
-    std::vector<double> steps, cpuSteps;
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
-        while (clock.elapsed() < 33LL * i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
-        QElapsedTimer step;
-        const double cpu = ThreadCpuMs();
-        step.start();
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
-        QCoreApplication::sendEvent(list, &down);
-        QCoreApplication::processEvents();
-        steps.push_back(step.nsecsElapsed() / 1e6);
-        cpuSteps.push_back(ThreadCpuMs() - cpu);
-    }
-    if (state.view.selectedRow != zentaloger::kSpeciesCount) {
-        std::fprintf(stderr, "Down held ended at row %d\n", int(state.view.selectedRow));
-        std::exit(1);
-    }
-    // The machine's other work can hold a step up; the thread's own CPU time shows the
-    // step's cost without it.
-    std::printf(
-        "Down held at 30/s, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f ms, median "
-        "%.2f ms (limit 2 each)\n",
-        steps.size(), *std::max_element(steps.begin(), steps.end()),
-        *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99),
-        Median(steps));
+    HeldDown(state, form);
     return 0;
 }
