@@ -7,6 +7,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "bitmap.h"
+
 namespace zentaloger::toolkit {
 
 namespace {
@@ -299,12 +301,12 @@ bool Image::setPicture(int number) {
     if (number == number_ && !picture_.isNull()) {
         return true;
     }
-    QPixmap pixmap(QStringLiteral(":/BITMAP/%1").arg(number));
-    if (pixmap.isNull()) {
+    QImage image = ReadEmbeddedPicture(QStringLiteral(":/BITMAP/%1").arg(number));
+    if (image.isNull()) {
         clearPicture();
         return false;
     }
-    picture_ = pixmap;
+    picture_ = QPixmap::fromImage(std::move(image));
     number_ = number;
     update();
     return true;
