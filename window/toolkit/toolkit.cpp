@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -40,12 +41,36 @@ class RowDelegate : public QStyledItemDelegate {
         painter->setPen(selected ? palette.color(QPalette::HighlightedText)
                                  : palette.color(QPalette::Text));
         painter->setFont(option.font);
-        painter->drawText(option.rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                          index.data(Qt::DisplayRole).toString());
+        const QStaticText& text = LaidOut(index.data(Qt::DisplayRole).toString(), option.font);
+        // One pixel in from the left, the line's box centred in the row.
+        const QRectF box = option.rect.adjusted(1, 0, 0, 0);
+        painter->drawStaticText(QPointF(box.x(), box.y() + (box.height() - lineHeight_) / 2), text);
     }
 
   private:
+    // The list shows a few hundred labels, each in turn on 16 rows as the list scrolls; each
+    // is shaped once and drawn from its laid-out glyphs after that.
+    const QStaticText& LaidOut(const QString& text, const QFont& font) const {
+        if (font != font_ || laidOut_.size() >= kMostLaidOut) {
+            laidOut_.clear();
+            font_ = font;
+            lineHeight_ = QFontMetricsF(font).height();
+        }
+        auto it = laidOut_.find(text);
+        if (it == laidOut_.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            it = laidOut_.insert(text, laid);
+        }
+        return *it;
+    }
+
+    static constexpr qsizetype kMostLaidOut = 4096;
     int rowHeight_;
+    mutable QFont font_;
+    mutable qreal lineHeight_ = 0;
+    mutable QHash<QString, QStaticText> laidOut_;
 };
 
 // A one-pixel outline in layout pixels: at a scale factor of 2 it is 2 device pixels wide.
