@@ -14,7 +14,7 @@
 //   wheel   100 wheel notches queued at once over the list, through the wheel capture, until
 //           all are handled and what changed repainted;
 //   keys    Down held with key auto-repeat at 30 repeats per second from the first row to the
-//           last with the evolution page open, every step (the key, the list's scroll or line,
+//           last with each page open in turn, every step (the key, the list's scroll or line,
 //           the card and the pages, the repaint of what changed): slowest, 99th, median;
 // on the offscreen platform, with the shipped database and pictures. `bench_window keys` runs
 // only the last, to profile a step (valgrind --tool=callgrind).
@@ -113,10 +113,14 @@ class PaintCounter : public QObject {
     }
 };
 
-// Down held with key auto-repeat: a repeat every 33 ms; each step is the key's handling and
-// the repaint of what it changed.
-void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form) {
+// Down held with key auto-repeat through the whole list with `page` open: a repeat every
+// 33 ms; each step is the key's handling and the repaint of what it changed.
+void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
+              zentaloger::pages::DetailPages& pages, int page) {
+    static const char* const names[] = {"statistics", "description", "evolution",
+                                        "moves",      "TM",          "HM"};
     auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    pages.ShowPage(page);
     state.view.topRow = 1;
     state.view.selectedRow = 1;
     form.RefillList(false);
@@ -146,9 +150,9 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form) {
     // The machine's other work can hold a step up; the thread's own CPU time shows the
     // step's cost without it.
     std::printf(
-        "Down held at 30/s, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f ms, median "
-        "%.2f ms (limit 2 each)\n",
-        steps.size(), *std::max_element(steps.begin(), steps.end()),
+        "Down held at 30/s on the %s page, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f "
+        "ms, median %.2f ms (limit 2 each)\n",
+        names[page], steps.size(), *std::max_element(steps.begin(), steps.end()),
         *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99),
         Median(steps));
 }
@@ -196,7 +200,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     form.repaint();
     if (keysOnly) {
-        HeldDown(state, form);
+        for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
+            HeldDown(state, form, pages, page);
+        }
         return 0;
     }
 
@@ -348,6 +354,8 @@ int main(int argc, char* argv[]) {
     });
     std::printf("100 wheel notches at once: %.2f ms (limit 30)\n", wheel / 1000.0);
 
-    HeldDown(state, form);
+    for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
+        HeldDown(state, form, pages, page);
+    }
     return 0;
 }
