@@ -3,7 +3,8 @@
 //
 // The input's first byte chooses how the resource is built:
 //   even: the rest of the input is the resource itself;
-//   odd:  the rest is a list of edits applied to the synthetic valid database, so that the
+//   odd:  the rest is a list of edits applied to the synthetic valid database (its
+//         descriptions cut to one letter, see ValidResource), so that the
 //         fuzzer works on realistic resources. Each edit is
 //           op (1 byte), position (3 bytes, big-endian), length n (1 byte), n payload bytes
 //         with op % 5: 0 overwrite bytes at a byte position, 1 insert bytes, 2 delete n bytes,
