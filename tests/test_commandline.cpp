@@ -3,47 +3,22 @@
 // status 2. The viewer runs with a window system plugin that does not exist, so a row that
 // reached QApplication would end in Qt's abort instead of the expected answer.
 
-#include <QProcess>
 #include <QtTest>
+
+#include "runprogram.h"
 
 namespace {
 
 enum Program { kViewer, kDataTool };
 enum Stream { kOut, kErr };
 
-struct Answer {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using zentaloger::testing::Answer;
 
-// `environment` holds NAME=VALUE to set and NAME alone to remove.
 Answer Run(Program program, const QStringList& arguments,
            const QStringList& environment = {"QT_QPA_PLATFORM=no-such-platform"}) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& variable : environment) {
-        const qsizetype equals = variable.indexOf(u'=');
-        if (equals < 0) {
-            env.remove(variable);
-        } else {
-            env.insert(variable.left(equals), variable.mid(equals + 1));
-        }
-    }
-    process.setProcessEnvironment(env);
-    process.start(QString::fromUtf8(program == kViewer ? ZENTALOGER_VIEWER : ZENTALOGER_DATATOOL),
-                  arguments);
-    Answer answer;
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        answer.err = QStringLiteral("did not end normally: ") + process.readAllStandardError();
-        return answer;
-    }
-    answer.status = process.exitCode();
-    answer.out = QString::fromUtf8(process.readAllStandardOutput());
-    answer.err = QString::fromUtf8(process.readAllStandardError());
-    return answer;
+    return zentaloger::testing::RunProgram(
+        QString::fromUtf8(program == kViewer ? ZENTALOGER_VIEWER : ZENTALOGER_DATATOOL), arguments,
+        environment);
 }
 
 }  // namespace

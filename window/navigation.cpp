@@ -54,8 +54,10 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
     connect(down, &Label::mouseUp, this, [this](int, int button) { BarMouseUp(down_, button); });
 
     auto* scroller = elements.require<Label>("lblSCROLLER");
-    connect(scroller, &Label::mouseDown, this,
-            [this](int, int, int, int, int y) { thumb_.grab(y); });
+    connect(scroller, &Label::mouseDown, this, [this](int, int button, int, int, int y) {
+        thumbButton_ = button;
+        thumb_.grab(y);
+    });
     connect(scroller, &Label::mouseUp, this, [this] { thumb_.release(); });
     // The thumb gets every move while held, also outside it; its place on the window is the
     // thumb's exact Top plus the pointer's place within it.
@@ -144,7 +146,10 @@ void Navigation::ButtonsHeld(int buttons) {
         up_[1]->setEnabled(false);
         down_[1]->setEnabled(false);
     }
-    if (buttons == 0) {
+    // The thumb's own release can be lost too: a press that Qt routes to the thumb while
+    // another button is held, after the widget that took that button was hidden, has its
+    // release dropped.
+    if (!(buttons & thumbButton_)) {
         thumb_.release();
     }
 }

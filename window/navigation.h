@@ -51,8 +51,8 @@ class Navigation : public QObject {
     // No held button's release will come (the window lost its activation or was hidden):
     // every bar timer stops and the thumb lets go.
     void ReleaseAll();
-    // The buttons (1 left, 2 right) held at a mouse event anywhere in the window: a bar or
-    // the thumb held by a button no longer down missed its release, and lets go.
+    // The buttons (1 left, 2 right, 4 middle) held at a mouse event anywhere in the window: a bar
+    // or the thumb held by a button no longer down missed its release, and lets go.
     void ButtonsHeld(int buttons);
 
   protected:
@@ -71,6 +71,7 @@ class Navigation : public QObject {
     toolkit::ListBox* list_;
     std::array<toolkit::Timer*, 2> up_{}, down_{};
     ThumbDrag thumb_;
+    int thumbButton_ = 0;  // the button of the thumb's last MouseDown
     QPointer<QWindow> watched_;
 };
 

@@ -1,13 +1,11 @@
 // The form through its real widgets: the start-up state, the language switch and the order
 // change at the clamps, when the card is rebuilt, and what the grabbed window shows where.
 #include <QAccessible>
-#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "fixture.h"
-#include "pageentries.h"
 #include "placement.h"
 #include "thumb.h"
 #include "windowlayout.h"
@@ -24,33 +22,6 @@ QList<int> LineNumbers(const toolkit::ListBox* list) {
         numbers << SpeciesNumberOfLabel(list->list(i));
     }
     return numbers;
-}
-
-const char* const kTabs[] = {"lblSTATISTICS", "lblDESCRIPTION", "lblEVOLUTION",
-                             "lblMOVES",      "lblTM",          "lblHM"};
-const char* const kFrames[] = {"fraSTATISTICS", "fraDESCRIPTION", "fraEVOLUTION",
-                               "fraMOVES",      "fraTM",          "fraHM"};
-struct EntryGroup {
-    const char* name;
-    int count, page;
-};
-const EntryGroup kEntryGroups[] = {{"lblEVOLUTION_EVOLUTION", 5, 2},
-                                   {"lblMOVES_LEVEL", 12, 3},
-                                   {"lblMOVES_MOVE", 12, 3},
-                                   {"lblTM_TM", 50, 4},
-                                   {"lblHM_HM", 7, 5}};
-
-// The page entries a click can reach: those shown.
-QList<toolkit::Label*> ShownEntries(const Window& w) {
-    QList<toolkit::Label*> shown;
-    for (const auto& group : kEntryGroups) {
-        for (int i = 0; i < group.count; ++i) {
-            if (w.label(group.name, i)->isVisible()) {
-                shown << w.label(group.name, i);
-            }
-        }
-    }
-    return shown;
 }
 
 QList<int> Numbers(int first, int count) {
@@ -509,188 +480,6 @@ class TestForm : public QObject {
             QFAIL("no exception");
         } catch (const std::logic_error& error) {
             QTEST(QString::fromUtf8(error.what()), "message");
-        }
-    }
-
-    // Seeded random input of every kind (list clicks and keys with modifiers, orders,
-    // languages, tabs, bar presses and releases in any order with timer ticks between, thumb
-    // drags, wheel turns of any size, page entries), with the window's invariants checked after
-    // each event. A failure names the seed and the event.
-    void randomRunKeepsTheInvariants_data() {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed : {1u, 2u, 3u, 20261207u}) {
-            QTest::addRow("seed %u", seed) << seed;
-        }
-    }
-    void randomRunKeepsTheInvariants() {
-        QFETCH(quint32, seed);
-        Window w;
-        QRandomGenerator random(seed);
-        const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,
-                                Qt::Key_Right,  Qt::Key_Home,     Qt::Key_End,
-                                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Backspace};
-        const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::NoModifier,
-                                                   Qt::ShiftModifier, Qt::ControlModifier,
-                                                   Qt::AltModifier};
-        const char* bars[] = {"lblUP", "lblDOWN"};
-        const char* timers[] = {"tUP", "tDOWN"};
-        // The bar the pointer holds (its grab takes every press and release until the last
-        // button is up) and the buttons held on it.
-        int heldBar = -1;
-        Qt::MouseButtons held;
-        toolkit::Label* thumb = w.label("lblSCROLLER");
-        for (int event = 0; event < 250; ++event) {
-            const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
-            switch (random.bounded(13)) {
-                case 0:
-                    if (!held) {
-                        w.clickLine(random.bounded(16));
-                    }
-                    break;
-                case 1:
-                    if (!held) {
-                        w.clickOrder(random.bounded(3));
-                    }
-                    break;
-                case 2:
-                    if (!held) {
-                        w.clickLabel("lblLANG", random.bounded(2));
-                    }
-                    break;
-                case 3:
-                    w.scrollTo(1 + random.bounded(236));
-                    break;
-                case 4:
-                case 5:
-                    QTest::keyClick(w.list(), keys[random.bounded(9)],
-                                    modifiers[random.bounded(5)]);
-                    break;
-                case 6: {  // a bar button goes down
-                    const Qt::MouseButton button =
-                        random.bounded(2) ? Qt::LeftButton : Qt::RightButton;
-                    if (held & button) {
-                        break;
-                    }
-                    if (!held) {
-                        heldBar = random.bounded(2);
-                    }
-                    held |= button;
-                    QWidget* bar = w.label(bars[heldBar]);
-                    QTest::mousePress(bar, button, {}, bar->rect().center());
-                    break;
-                }
-                case 7: {  // a held bar button comes up, over the bar or beside it
-                    if (!held) {
-                        break;
-                    }
-                    const Qt::MouseButton button =
-                        held & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
-                    held &= ~button;
-                    QWidget* bar = w.label(bars[heldBar]);
-                    QTest::mouseRelease(bar, button, {},
-                                        random.bounded(2) ? bar->rect().center() : QPoint(-5, 3));
-                    if (!held) {
-                        heldBar = -1;
-                    }
-                    break;
-                }
-                case 8:  // a tick of each running bar timer
-                    for (const char* name : timers) {
-                        for (int i = 0; i < 2; ++i) {
-                            if (auto* timer = w.get<toolkit::Timer>(name, i); timer->enabled()) {
-                                timer->tick();
-                            }
-                        }
-                    }
-                    break;
-                case 9: {  // a thumb drag, also beyond the window
-                    if (held) {
-                        break;
-                    }
-                    QTest::mousePress(thumb, Qt::LeftButton, {}, QPoint(3, random.bounded(11)));
-                    for (int m = 0, moves = 1 + random.bounded(3); m < moves; ++m) {
-                        const QPointF at(3, random.bounded(-400, 600) - thumb->y());
-                        QMouseEvent move(QEvent::MouseMove, at, thumb->mapToGlobal(at),
-                                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-                        QApplication::sendEvent(thumb, &move);
-                    }
-                    QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(3, 3));
-                    break;
-                }
-                case 10:
-                    if (!held) {
-                        w.clickLabel(kTabs[random.bounded(6)]);
-                    }
-                    break;
-                case 11: {  // a click on a shown page entry
-                    const QList<toolkit::Label*> entries = ShownEntries(w);
-                    if (!held && !entries.isEmpty()) {
-                        toolkit::Label* entry = entries[random.bounded(int(entries.size()))];
-                        QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
-                    }
-                    break;
-                }
-                default: {  // a wheel turn of any size
-                    const int delta = random.bounded(4) == 0 ? random.bounded(-32768, 32768)
-                                                             : random.bounded(-600, 601);
-                    w.form->navigation().WheelScroll(0, delta, 0, 0);
-                    break;
-                }
-            }
-            const ViewState& v = w.view;
-            QVERIFY2(v.topRow >= 1 && v.topRow <= 236, qPrintable(where));
-            QVERIFY2(v.selectedRow >= 1 && v.selectedRow <= 251, qPrintable(where));
-            const int selected =
-                SpeciesNumberOfLabel(w.db->listLabel[v.selectedRow - 1][v.language][v.listOrder]);
-            // The card shows the selected species, in the current language.
-            QVERIFY2(w.shownNumber() == selected, qPrintable(where));
-            QVERIFY2(
-                w.label("lblNAME")->caption().mid(6) ==
-                    testdata::TestSpeciesName(selected - 1, v.language) +
-                        (v.listOrder == 1 && selected == 5 ? QStringLiteral(" (II)") : QString()),
-                qPrintable(where));
-            // The list shows its page, and marks the selected row exactly when it is on it.
-            for (int p = 0; p < 16; ++p) {
-                QVERIFY2(
-                    w.list()->list(p) == w.db->listLabel[v.topRow - 1 + p][v.language][v.listOrder],
-                    qPrintable(where));
-            }
-            const int line = v.selectedRow - v.topRow;
-            QVERIFY2(w.list()->listIndex() == (line >= 0 && line < 16 ? line : -1),
-                     qPrintable(where));
-            QVERIFY2(thumb->y() == toolkit::Px(std::lround(ThumbTop(v.topRow))), qPrintable(where));
-            QVERIFY2(w.get<toolkit::OptionButton>("optMODE", v.listOrder)->value(),
-                     qPrintable(where));
-            QVERIFY2(w.label("lblLANG", v.language)->backColor() == QColor(0xFFFF00),
-                     qPrintable(where));
-            // One page open, its tab chosen, no entry of a closed page showing.
-            int open = 0;
-            for (int p = 0; p < 6; ++p) {
-                const bool shown = !w.get<toolkit::Frame>(kFrames[p])->isHidden();
-                open += shown;
-                QVERIFY2((w.label(kTabs[p])->backColor() == QColor(0xFFFF00)) == shown,
-                         qPrintable(where));
-            }
-            QVERIFY2(open == 1, qPrintable(where));
-            for (const auto& [group, count, page] : kEntryGroups) {
-                for (int i = 0; i < count; ++i) {
-                    QVERIFY2(w.get<toolkit::Frame>(kFrames[page])->isVisible() ||
-                                 w.label(group, i)->isHidden(),
-                             qPrintable(where));
-                }
-            }
-            const QStringList faults = EntryPageFaults(w.form->elements(), *w.db, v.language);
-            QVERIFY2(faults.isEmpty(), qPrintable(where + u": " + faults.join(u"; ")));
-            // A bar timer runs only while its button holds its bar.
-            for (int b = 0; b < 2; ++b) {
-                for (int i = 0; i < 2; ++i) {
-                    const bool holding =
-                        heldBar == b && (held & (i == 0 ? Qt::LeftButton : Qt::RightButton));
-                    QVERIFY2(!w.get<toolkit::Timer>(timers[b], i)->enabled() || holding,
-                             qPrintable(where));
-                }
-            }
-            QVERIFY2(!w.form->navigation().thumbHeld(), qPrintable(where));
         }
     }
 
