@@ -1,241 +1,314 @@
-// The detail pages through the real window over the synthetic test database: statistics bars,
-// the page switch, the edition marks, and the evolution page with its bar and its jumps.
-// Species of the test database: stat levels 1 + (index + stat) % 3 (index 249: all 4);
-// 1 + index % 6 editions (the last two: "UNKNOWN"); families of three for indices 0..89
-// (steps "LEVEL 10", then "LEVEL 20" with hold "AT NIGHT"), 90 branching to 91 and 92, the
-// rest alone.
-#include <QRandomGenerator>
+// The six detail pages through the real window over the synthetic test database, edited per
+// case. Species s (number s + 1) of that database has stat levels 1 + (s + stat) % 3 (s = 249:
+// all 4); 1 + s % 6 editions, entry e being edition (s + e) % 6 (the last two: "UNKNOWN");
+// families of three for s < 90 (steps "LEVEL 10", then "LEVEL 20" with hold "AT NIGHT"), 90
+// branching to 91 and 92, the rest alone; 1 + s % 12 level moves at levels 0, 5, 10, ...;
+// s % 51 TMs ("TM1".., moves 0, 3, 6, ...) and s % 8 HMs ("HM1".., moves 200, 201, ...).
 #include <QtTest>
+#include <climits>
 
-#include "detailpages.h"
-#include "evolution.h"
 #include "fixture.h"
-#include "layout.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
-using toolkit::Label;
 
 namespace {
 
-const char* const kTabs[] = {"lblSTATISTICS", "lblDESCRIPTION", "lblEVOLUTION",
-                             "lblMOVES",      "lblTM",          "lblHM"};
-const char* const kFrames[] = {"fraSTATISTICS", "fraDESCRIPTION", "fraEVOLUTION",
-                               "fraMOVES",      "fraTM",          "fraHM"};
-const QColor kSelectionBack(0xFFFF00), kEntryBack(0x800000), kWhite(0xFFFFFF);
+enum { kStatistics, kDescription, kEvolution, kMoves, kTm, kHm };
+// Each page's elements, spelt as the design spells them: tab, frame, the entries that step
+// with the keys, the label that details the chosen entry, and for the move panels the cover,
+// the type, the description, and by bar (power, accuracy, power points) the number (1) and
+// the segments (0..2, 3: the orange one of power).
+struct Page {
+    const char *tab, *frame, *group;
+    int count;
+    const char *detail, *blank, *type, *description, *numbers[3], *bars[3];
+};
+// clang-format off
+const Page kPages[] = {
+    {"lblSTATISTICS", "fraSTATISTICS", nullptr, 0, nullptr, nullptr, nullptr, nullptr, {}, {}},
+    {"lblDESCRIPTION", "fraDESCRIPTION", nullptr, 0, nullptr, nullptr, nullptr, nullptr, {}, {}},
+    {"lblEVOLUTION", "fraEVOLUTION", "lblEVOLUTION_EVOLUTION", 5, "lblEVOLUTION_CONDITION",
+     nullptr, nullptr, nullptr, {}, {}},
+    {"lblMOVES", "fraMOVES", "lblMOVES_MOVE", 12, "lblMOVES_TITLE", "shpMOVES_Null",
+     "lblMOVES_TYPE", "lblMOVES_DESCRIPTION",
+     {"lblMOVES_POWER", "lblMOVES_ACCURACY", "lblMOVES_PP"},
+     {"shpMOVES_POWER", "shpMOVES_ACCURACY", "shpMOVES_PP"}},
+    {"lblTM", "fraTM", "lblTM_TM", 50, "lblTM_TITLE", "shpTM_Null", "lblTM_TYPE",
+     "lblTM_Description", {"lblTM_POWER", "lblTM_ACCURACY", "lblTM_PP"},
+     {"shpTM_POWER", "shpTM_ACCURACY", "shpTM_PP"}},
+    {"lblHM", "fraHM", "lblHM_HM", 7, "lblHM_Title", "shpHM_Null", "lblHM_Type",
+     "lblHM_Description", {"lblHM_POWER", "lblHM_ACCURACY", "lblHM_PP"},
+     {"shpHM_POWER", "shpHM_ACCURACY", "shpHM_PP"}}};
+// clang-format on
+const QColor kYellow(0xFFFF00), kWhite(0xFFFFFF), kBlack(Qt::black);
 
-QStringList Captions(const Window& w, const char* name, int count) {
-    QStringList captions;
-    for (int i = 0; i < count; ++i) {
-        captions << w.label(name, i)->caption();
+// The entries of a page that show, or those in the selection colours.
+QList<int> Entries(const Window& w, int page, bool chosen = false, const char* group = nullptr) {
+    QList<int> r;
+    for (int i = 0; i < kPages[page].count; ++i) {
+        const toolkit::Label* e = w.label(group ? group : kPages[page].group, i);
+        if (chosen ? e->backColor() == kYellow && e->foreColor() == kBlack : !e->isHidden()) {
+            r << i;
+        }
     }
-    return captions;
+    return r;
+}
+QList<int> Range(int first, int end) {
+    QList<int> r;
+    for (int i = first; i < end; ++i) {
+        r << i;
+    }
+    return r;
+}
+QString Caption(const Window& w, const char* name, int index = -1) {
+    return w.label(name, index)->caption();
+}
+QString MoveName(const Window& w, int move) {
+    return w.db->moves[move].moveName[w.view.language].toString();
+}
+// The move in slot k of a move page for a species; -1 for a free slot.
+int MoveOf(const SpeciesRecord& s, int page, int k) {
+    if (page == kMoves) {
+        return s.levelMoveLevel[k] < 0 ? -1 : s.levelMoveMove[k];
+    }
+    return page == kTm ? s.tmMove[k] : s.hmMove[k];
+}
+// Slot k of a move page for species `number`: its move, and its level or machine label.
+void SetSlot(std::vector<QString>& f, int page, int number, int k, int move, const QString& other) {
+    const int field = page == kMoves ? LevelMoveField(number - 1, k)
+                      : page == kTm  ? TmMoveField(number - 1, k)
+                                     : HmMoveField(number - 1, k);
+    f[field - 1] = QString::number(move);
+    f[page == kMoves ? field : field - 2] = other;  // the level follows the move, a label leads
+}
+void SetBars(std::vector<QString>& f, int move, std::array<int, 3> values) {
+    for (int b = 0; b < 3; ++b) {
+        f[MoveField(move, 7 + b) - 1] = QString::number(values[b]);
+    }
+}
+template <typename Table>
+void AddRows(const Table& table) {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < static_cast<int>(std::size(table)); ++i) {
+        QTest::newRow(table[i].name) << i;
+    }
 }
 
-// The indices of the entries that show, and of those in the selection colours.
-QList<int> Shown(const Window& w, const char* name, int count) {
+// The panel's table: one move per row, shown on a page through species 20 + row.
+struct PanelRow {
+    const char* name;
+    int page;
+    std::array<int, 3> values;  // power, accuracy, power points
+    std::array<int, 3> lit;     // segments lit per bar: (2), then (1), (0), (3)
+};
+// clang-format off
+constexpr PanelRow kPanelRows[] = {
+    {"moves: nothing lit at 0", kMoves, {0, 0, 0}, {0, 0, 0}},
+    {"moves: the first step", kMoves, {1, 1, 1}, {1, 1, 1}},
+    {"TM: the first step's top", kTm, {50, 50, 15}, {1, 1, 1}},
+    {"TM: the second step", kTm, {51, 51, 16}, {2, 2, 2}},
+    {"HM: the second step's top", kHm, {75, 75, 30}, {2, 2, 2}},
+    {"HM: the third step", kHm, {76, 76, 31}, {3, 3, 3}},
+    {"moves: the third step's top", kMoves, {100, 100, 40}, {3, 3, 3}},
+    {"TM: the orange segment", kTm, {101, 0, 0}, {4, 0, 0}},
+    {"HM: the largest power", kHm, {INT_MAX, 0, 0}, {4, 0, 0}},
+    {"moves: the smallest power", kMoves, {INT_MIN, 100, 40}, {0, 3, 3}},
+};
+
+// The evolution page of one species (151 made the baby of 150), in English.
+struct EvolutionRow {
+    const char* name;
+    int number;
+    QList<int> steps;  // from, to of each shown entry
+    int chosen;        // -1: the final form
+    int left, right;   // the species in the pictures and names (0: none)
+    QString condition, hold;
+};
+const EvolutionRow kEvolutionRows[] = {
+    {"no steps", 100, {}, -1, 100, 0, "FINAL FORM", ""},
+    {"base of a family", 1, {1, 2, 2, 3}, 0, 1, 2, "LEVEL 10", ""},
+    {"middle stage", 2, {1, 2, 2, 3}, 1, 2, 3, "LEVEL 20", "AT NIGHT"},
+    {"last of a chain", 3, {1, 2, 2, 3}, -1, 3, 0, "FINAL FORM", ""},
+    {"branching, the first step", 91, {91, 92, 91, 93}, 0, 91, 92, "LEVEL 10", ""},
+    {"a baby numbered above its target", 151, {151, 150}, 0, 151, 150, "LEVEL 10", ""},
+};
+
+// A move page's entries for one species, after another species filled its panel.
+struct EntriesRow {
+    const char* name;
+    int page, number;
     QList<int> shown;
-    for (int i = 0; i < count; ++i) {
-        if (!w.label(name, i)->isHidden()) {
-            shown << i;
-        }
-    }
-    return shown;
-}
-QList<int> Chosen(const Window& w, const char* name, int count) {
-    QList<int> chosen;
-    for (int i = 0; i < count; ++i) {
-        if (w.label(name, i)->backColor() == kSelectionBack) {
-            chosen << i;
-        }
-    }
-    return chosen;
-}
+    bool blank;  // the panel covered, and the chosen entry none
+};
+const EntriesRow kEntriesRows[] = {
+    {"twelve level moves", kMoves, 12, Range(0, 12), false},
+    {"one level move, at level 0", kMoves, 1, {0}, false},
+    {"no level moves", kMoves, 5, {}, true},
+    {"no TM", kTm, 1, {}, true},
+    {"all 50 TMs", kTm, 51, Range(0, 50), false},
+    {"a used slot without label leaves a gap", kTm, 30, Range(0, 5) + Range(6, 29), false},
+    {"a label without move is hidden (and stepped onto)", kTm, 31, Range(0, 28) << 29, false},
+    {"TM cell 0 empty, later cells shown: the panel stays blank", kTm, 32, Range(1, 31), true},
+    {"no HM", kHm, 9, {}, true},
+    {"all 7 HMs", kHm, 8, Range(0, 7), false},
+    {"HM cell 0 without label", kHm, 7, Range(1, 6), true},
+};
+// clang-format on
 
 }  // namespace
 
 class TestPages : public QObject {
     Q_OBJECT
+    std::unique_ptr<Window> panels_;
 
   private slots:
-    // Every species' bars as the grabbed window shows them: segment i of a row in its colour
-    // when the row's level reaches 3 - i, the page's white otherwise.
-    void statisticsBarsFollowTheLevels() {
-        Window w;
+    void initTestCase() {
+        panels_ = std::make_unique<Window>([](std::vector<QString>& f) {
+            for (int i = 0; i < static_cast<int>(std::size(kPanelRows)); ++i) {
+                SetBars(f, 100 + i, kPanelRows[i].values);
+                for (int page : {kMoves, kTm, kHm}) {
+                    SetSlot(f, page, 20 + i, 0, 100 + i, page == kMoves ? "1" : "M1");
+                }
+            }
+        });
+    }
+    void cleanupTestCase() { panels_.reset(); }
+
+    // Every species in turn, as the grabbed window shows it. The statistics: segment i of a
+    // row in its colour when the row's level reaches 3 - i, the page's white otherwise. The
+    // card's edition marks: one per edition, right-aligned, in the edition's colour and
+    // with its name as tooltip; the others hidden.
+    void speciesInTurn() {
+        const QHash<QString, QColor> editions{
+            {"ZENTARI KALO", 0xFFFF00}, {"ZENTARI MIRU", 0xFF0000}, {"ZENTARI TAVI", 0x0000FF},
+            {"ZENTARI SONE", 0xFF8000}, {"ZENTARI PELA", 0x808080}, {"ZENTARI DURO", 0xFFFFFF},
+            {"UNKNOWN", 0x000000}};
         const QColor colours[] = {QColor(0x00FF00), QColor(0x00C000), QColor(0x008000)};
+        Window w;
         for (int number = 1; number <= kSpeciesCount; ++number) {
             w.show(number);
             const QImage image = w.form->grab().toImage();
+            const SpeciesRecord& species = w.db->species[number - 1];
+            const QString at = QStringLiteral("species %1").arg(number);
             for (int row = 0; row < kStatCount; ++row) {
-                const int level = w.db->species[number - 1].statLevel[row];
-                for (int i = 0; i < 3; ++i) {
-                    // The segment's middle: frame (8, 224) + segment (154 + 30 i, 4 + 12 row).
-                    const QPoint at(8 + 154 + 30 * i + 14, 224 + 4 + 12 * row + 4);
-                    const QColor want = level >= 3 - i ? colours[i] : kWhite;
-                    QVERIFY2(image.pixelColor(at) == want,
-                             qPrintable(QStringLiteral("species %1 row %2 segment %3 level %4")
-                                            .arg(number)
-                                            .arg(row)
-                                            .arg(i)
-                                            .arg(level)));
+                for (int i = 0; i < 3; ++i) {  // frame (8, 224) + segment (154 + 30 i, 4 + 12 row)
+                    QVERIFY2(image.pixelColor(176 + 30 * i, 232 + 12 * row) ==
+                                 (species.statLevel[row] >= 3 - i ? colours[i] : kWhite),
+                             qPrintable(at));
                 }
             }
-        }
-    }
-
-    // After any sequence of tab clicks: one frame, one chosen tab, exactly the non-empty
-    // entries of the open page and none of another page's.
-    void pageSwitchKeepsOnePageOpen() {
-        Window w;
-        w.show(1);  // entries on every page: 2 steps, 1 level move, no TM or HM
-        QRandomGenerator random(20261208);
-        const std::pair<const char*, int> entries[] = {{"lblEVOLUTION_EVOLUTION", 5},
-                                                       {"lblMOVES_LEVEL", 12},
-                                                       {"lblMOVES_MOVE", 12},
-                                                       {"lblTM_TM", 50},
-                                                       {"lblHM_HM", 7}};
-        const int pageOfEntries[] = {2, 3, 3, 4, 5};
-        for (int event = 0; event < 60; ++event) {
-            const int page = random.bounded(6);
-            w.clickLabel(kTabs[page]);
-            const QString where = QStringLiteral("event %1, page %2").arg(event).arg(page);
-            for (int p = 0; p < 6; ++p) {
-                QVERIFY2(w.get<toolkit::Frame>(kFrames[p])->isHidden() == (p != page),
-                         qPrintable(where));
-                QVERIFY2((w.label(kTabs[p])->backColor() == kSelectionBack) == (p == page),
-                         qPrintable(where));
-            }
-            for (int g = 0; g < 5; ++g) {
-                for (int i = 0; i < entries[g].second; ++i) {
-                    const Label* entry = w.label(entries[g].first, i);
-                    const bool show = pageOfEntries[g] == page && !entry->caption().isEmpty();
-                    QVERIFY2(entry->isHidden() != show, qPrintable(where));
-                }
-            }
-        }
-    }
-
-    // The marks of one species: shown marks with their colour and tooltip, hidden ones.
-    void editionMarks_data() {
-        QTest::addColumn<int>("before");  // shown first, 0 for none
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QStringList>("marks");  // six tooltips, "" for a hidden mark
-        const QString k = "ZENTARI KALO", m = "ZENTARI MIRU", t = "ZENTARI TAVI",
-                      s = "ZENTARI SONE", p = "ZENTARI PELA", d = "ZENTARI DURO";
-        // Species index i lists 1 + i % 6 editions, entry e being edition (i + e) % 6.
-        QTest::newRow("six editions in database order") << 0 << 12 << QStringList{d, k, m, t, s, p};
-        QTest::newRow("one edition") << 0 << 1 << QStringList{"", "", "", "", "", k};
-        QTest::newRow("unknown") << 0 << 251 << QStringList{"", "", "", "", "", "UNKNOWN"};
-        QTest::newRow("six, then three") << 12 << 9 << QStringList{"", "", "", t, s, p};
-        QTest::newRow("three, then six") << 9 << 12 << QStringList{d, k, m, t, s, p};
-    }
-    void editionMarks() {
-        QFETCH(int, before);
-        QFETCH(int, number);
-        QFETCH(QStringList, marks);
-        const QHash<QString, QColor> colours{{"ZENTARI KALO", 0xFFFF00}, {"ZENTARI MIRU", 0xFF0000},
-                                             {"ZENTARI TAVI", 0x0000FF}, {"ZENTARI SONE", 0xFF8000},
-                                             {"ZENTARI PELA", 0x808080}, {"ZENTARI DURO", 0xFFFFFF},
-                                             {"UNKNOWN", 0x000000}};
-        Window w;
-        if (before) {
-            w.show(before);
-        }
-        w.show(number);
-        for (int language : {1, 0}) {  // a language switch leaves the marks alone
-            w.clickLabel("lblLANG", language);
-            const QImage image = w.form->grab().toImage();
+            const int unused = 5 - species.editionInfo[6].toInt();
             for (int i = 0; i < 6; ++i) {
-                const Label* mark = w.label("lblVERSION", i);
-                QCOMPARE(mark->isHidden(), marks[i].isEmpty());
-                if (!marks[i].isEmpty()) {
-                    QCOMPARE(mark->toolTip(), marks[i]);
-                    QCOMPARE(image.pixelColor(160 + 16 * i + 4, 204), colours[marks[i]]);
-                }
+                const QString edition =
+                    i < unused ? QString() : species.editionInfo[i - unused].toString();
+                const toolkit::Label* mark = w.label("lblVERSION", i);
+                QVERIFY2(mark->isHidden() == edition.isEmpty(), qPrintable(at));
+                QVERIFY2(
+                    edition.isEmpty() || (mark->toolTip() == edition &&
+                                          image.pixelColor(164 + 16 * i, 204) == editions[edition]),
+                    qPrintable(at));
             }
         }
     }
 
-    // The evolution page of one species, in English.
-    void evolution_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QStringList>("entries");  // captions of the shown entries
-        QTest::addColumn<int>("chosen");           // -1: the final form
-        QTest::addColumn<QList<int>>("pictures");  // left, right (0: none)
-        QTest::addColumn<QStringList>("lines");    // left name, right name, condition, hold
-        const auto n = [](int number) { return TestSpeciesNameOf(number); };
-        const QString arrow = "   --->   ";
-        QTest::newRow("no steps") << 100 << QStringList() << -1 << QList<int>{600, 0}
-                                  << QStringList{LabelOf(100, 1), "", "FINAL FORM", ""};
-        const QStringList family{n(1) + arrow + n(2), n(2) + arrow + n(3)};
-        QTest::newRow("base of a family")
-            << 1 << family << 0 << QList<int>{501, 502}
-            << QStringList{LabelOf(1, 1), LabelOf(2, 1), "LEVEL 10", ""};
-        QTest::newRow("middle stage")
-            << 2 << family << 1 << QList<int>{502, 503}
-            << QStringList{LabelOf(2, 1), LabelOf(3, 1), "LEVEL 20", "AT NIGHT"};
-        QTest::newRow("last of a chain") << 3 << family << -1 << QList<int>{503, 0}
-                                         << QStringList{LabelOf(3, 1), "", "FINAL FORM", ""};
-        QTest::newRow("branching, the first step")
-            << 91 << QStringList{n(91) + arrow + n(92), n(91) + arrow + n(93)} << 0
-            << QList<int>{591, 592} << QStringList{LabelOf(91, 1), LabelOf(92, 1), "LEVEL 10", ""};
-        QTest::newRow("a baby numbered above its target")
-            << 151 << QStringList{n(151) + arrow + n(150)} << 0 << QList<int>{651, 650}
-            << QStringList{LabelOf(151, 1), LabelOf(150, 1), "LEVEL 10", ""};
-    }
-    void evolution() {
-        QFETCH(int, number);
-        QFETCH(QStringList, entries);
-        QFETCH(int, chosen);
-        QFETCH(QList<int>, pictures);
-        QFETCH(QStringList, lines);
-        Window w(WithBaby);
-        w.clickLabel("lblEVOLUTION");
-        w.show(number);
-        QCOMPARE(Captions(w, "lblEVOLUTION_EVOLUTION", 5).mid(0, entries.size()), entries);
-        QCOMPARE(Shown(w, "lblEVOLUTION_EVOLUTION", 5).size(), entries.size());
-        QCOMPARE(Chosen(w, "lblEVOLUTION_EVOLUTION", 5),
-                 chosen < 0 ? QList<int>() : QList<int>{chosen});
-        QCOMPARE(w.get<toolkit::Image>("imgEVOLUTION_ZENTARI", 0)->pictureNumber(), pictures[0]);
-        QCOMPARE(w.get<toolkit::Image>("imgEVOLUTION_ZENTARI", 1)->pictureNumber(), pictures[1]);
-        QCOMPARE((QStringList{w.label("lblEVOLUTION_NAME", 0)->caption(),
-                              w.label("lblEVOLUTION_NAME", 1)->caption(),
-                              w.label("lblEVOLUTION_CONDITION")->caption(),
-                              w.label("lblEVOLUTION_HOLD")->caption()}),
-                 lines);
-        // In Russian the final form says so in Russian.
-        w.clickLabel("lblLANG", 0);
-        if (chosen < 0) {
-            QCOMPARE(w.label("lblEVOLUTION_CONDITION")->caption(), u"КОНЕЧНАЯ ФОРМА"_qs);
+    // Species shown and tabs clicked in turn: one frame and one chosen tab; the open page's
+    // entries filled for the species (even one shown while the page was closed), the first
+    // chosen and detailed; no other page's entries.
+    void pageSwitch() {
+        Window w;
+        const std::pair<int, int> steps[] = {
+            {12, kMoves},      {12, kStatistics}, {15, kHm}, {4, kEvolution}, {15, kTm},
+            {4, kDescription}, {15, kMoves},      {4, kHm},  {12, kTm},       {15, kEvolution}};
+        for (const auto& [number, page] : steps) {
+            w.show(number);
+            w.clickLabel(kPages[page].tab);
+            const int s = number - 1, filled[] = {0, 0, 2, 1 + s % 12, s % 51, s % 8};
+            for (int p = 0; p < 6; ++p) {
+                QCOMPARE(w.get<toolkit::Frame>(kPages[p].frame)->isHidden(), p != page);
+                QCOMPARE(w.label(kPages[p].tab)->backColor() == kYellow, p == page);
+                const QList<int> want = p == page ? Range(0, filled[p]) : QList<int>();
+                QVERIFY(!kPages[p].group || Entries(w, p) == want);
+                QVERIFY(p != kMoves || Entries(w, p, false, "lblMOVES_LEVEL") == want);
+            }
+            if (page >= kMoves) {
+                QCOMPARE(Entries(w, page, true), QList<int>{0});
+                QCOMPARE(Caption(w, kPages[page].detail),
+                         MoveName(w, MoveOf(w.db->species[s], page, 0)));
+            }
         }
     }
 
-    // A click on another entry changes the details only; a language switch keeps it chosen
-    // and shows its condition in the new language.
-    void chosenEntrySurvivesTheLanguage() {
-        Window w;
+    void evolution_data() { AddRows(kEvolutionRows); }
+    void evolution() {
+        QFETCH(int, row);
+        const EvolutionRow& want = kEvolutionRows[row];
+        Window w([](std::vector<QString>& f) {
+            for (int s : {149, 150}) {  // one step from index 150 to index 149 in both
+                f[EvolutionFromField(s, 0) - 1] = u"150"_qs;
+                f[EvolutionToField(s, 0) - 1] = u"149"_qs;
+                f[EvolutionFromField(s, 0) + 1] = u"УРОВЕНЬ 10"_qs;
+                f[EvolutionFromField(s, 0) + 2] = u"LEVEL 10"_qs;
+            }
+        });
         w.clickLabel("lblEVOLUTION");
-        w.show(1);
-        const int topRow = w.view.topRow, selectedRow = w.view.selectedRow;
-        w.clickLabel("lblEVOLUTION_EVOLUTION", 1);
-        QCOMPARE(Chosen(w, "lblEVOLUTION_EVOLUTION", 5), QList<int>{1});
-        QCOMPARE(w.label("lblEVOLUTION_HOLD")->caption(), u"AT NIGHT"_qs);
-        QCOMPARE(w.shownNumber(), 1);
-        QCOMPARE(std::pair(w.view.topRow, w.view.selectedRow), std::pair(topRow, selectedRow));
+        w.show(want.number);
+        QStringList captions, wantCaptions;
+        for (int i : Entries(w, kEvolution)) {
+            captions << Caption(w, "lblEVOLUTION_EVOLUTION", i);
+        }
+        for (int i = 0; i < want.steps.size(); i += 2) {
+            wantCaptions << testdata::TestSpeciesName(want.steps[i] - 1, 1) + "   --->   " +
+                                testdata::TestSpeciesName(want.steps[i + 1] - 1, 1);
+        }
+        QCOMPARE(captions, wantCaptions);
+        QCOMPARE(Entries(w, kEvolution, true),
+                 want.chosen < 0 ? QList<int>() : QList<int>{want.chosen});
+        const auto* pictures = "imgEVOLUTION_ZENTARI";
+        QCOMPARE(w.get<toolkit::Image>(pictures, 0)->pictureNumber(), 500 + want.left);
+        QCOMPARE(w.get<toolkit::Image>(pictures, 1)->pictureNumber(),
+                 want.right ? 500 + want.right : 0);
+        QCOMPARE(Caption(w, "lblEVOLUTION_NAME", 0), LabelOf(want.left, 1));
+        QCOMPARE(Caption(w, "lblEVOLUTION_NAME", 1),
+                 want.right ? LabelOf(want.right, 1) : QString());
+        QCOMPARE(Caption(w, "lblEVOLUTION_CONDITION"), want.condition);
+        QCOMPARE(Caption(w, "lblEVOLUTION_HOLD"), want.hold);
         w.clickLabel("lblLANG", 0);
-        QCOMPARE(Chosen(w, "lblEVOLUTION_EVOLUTION", 5), QList<int>{1});
-        QCOMPARE(w.label("lblEVOLUTION_CONDITION")->caption(), u"УРОВЕНЬ 20"_qs);
-        QCOMPARE(w.label("lblEVOLUTION_HOLD")->caption(), u"НОЧЬЮ"_qs);
-        QCOMPARE(w.label("lblEVOLUTION_NAME", 0)->caption(), LabelOf(2, 0));
+        QVERIFY(want.chosen >= 0 || Caption(w, "lblEVOLUTION_CONDITION") == u"КОНЕЧНАЯ ФОРМА"_qs);
+    }
+
+    // An entry clicked on each page changes the details only; a language switch keeps every
+    // page's choice and details it in the new language.
+    void choicesSurviveTheLanguage() {
+        Window w;
+        w.show(11);  // 2 steps (the second chosen), 11 level moves, 10 TMs, 2 HMs
+        const std::pair<int, int> clicks[] = {{kEvolution, 0}, {kMoves, 2}, {kTm, 4}, {kHm, 1}};
+        const auto rows = std::pair(w.view.topRow, w.view.selectedRow);
+        for (const auto& [page, entry] : clicks) {
+            w.clickLabel(kPages[page].tab);
+            w.clickLabel(page == kMoves ? "lblMOVES_LEVEL" : kPages[page].group, entry);
+        }
+        QCOMPARE(std::pair(w.view.topRow, w.view.selectedRow), rows);
+        QCOMPARE(w.shownNumber(), 11);
+        w.clickLabel("lblLANG", 0);
+        const SpeciesRecord& s = w.db->species[10];
+        for (const auto& [page, entry] : clicks) {
+            QCOMPARE(Entries(w, page, true), QList<int>{entry});
+            QCOMPARE(Caption(w, kPages[page].detail),
+                     page == kEvolution ? s.evolutionCondition[entry][0].toString()
+                                        : MoveName(w, MoveOf(s, page, entry)));
+        }
+        QCOMPARE(Caption(w, "lblMOVES_MOVE", 2), MoveName(w, s.levelMoveMove[2]));
+        QCOMPARE(Caption(w, "lblMOVES_LEVEL", 2), u"10"_qs);
+        QCOMPARE(Caption(w, "lblTM_POWER", 0), u"СИЛА   АТАКИ"_qs);
     }
 
     // The bright segment moves one place right each tick, whatever page is open; the grabbed
     // window shows it once the evolution page is opened.
-    void barCycles() {
+    void evolutionBarCycles() {
         Window w;
         auto* timer = w.get<toolkit::Timer>("tEVOLUTION");
         QVERIFY(timer->enabled());
-        QCOMPARE(timer->interval(), 120);
         const QColor bright(0x00FF00), mid(0x00C000), dark(0x008000);
         const QList<QList<QColor>> cycle{
             {dark, bright, mid}, {mid, dark, bright}, {bright, mid, dark}, {dark, bright, mid}};
@@ -248,59 +321,33 @@ class TestPages : public QObject {
         w.clickLabel("lblEVOLUTION");
         const QImage image = w.form->grab().toImage();
         for (int i = 0; i < 3; ++i) {  // frame (8, 224) + segment (80 + 30 i, 30)
-            QCOMPARE(image.pixelColor(8 + 80 + 30 * i + 14, 224 + 30 + 4), cycle[3][i]);
+            QCOMPARE(image.pixelColor(102 + 30 * i, 258), cycle[3][i]);
         }
-        QCOMPARE(pages::NextBarFills({0x123456, 1, 2}), (std::array<QRgb, 3>{0x123456, 1, 2}));
     }
 
-    // Where the list stands after a jump: on the selected line if there is one, else the
-    // first line when the row lies above the page, else the last; clamped to 1..236.
-    void topRowAfterJump_data() {
-        QTest::addColumn<int>("topRow");
-        QTest::addColumn<int>("selectedRow");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("want");
-        QTest::newRow("keeps the selected line") << 20 << 23 << 2 << 21;
-        QTest::newRow("selected line, raised to 1") << 1 << 3 << 5 << 1;
-        QTest::newRow("selected line, lowered to 236") << 230 << 251 << 0 << 236;
-        QTest::newRow("none selected, above the page: first line") << 40 << 23 << -1 << 23;
-        QTest::newRow("none selected, below: last line") << 1 << 23 << -1 << 8;
-        QTest::newRow("none selected, on the page: last line") << 10 << 20 << -1 << 5;
-        QTest::newRow("none selected, the page's first row: last line") << 23 << 23 << -1 << 8;
-        QTest::newRow("none selected, raised to 1") << 2 << 5 << -1 << 1;
-        QTest::newRow("none selected, the last row") << 1 << 251 << -1 << 236;
-    }
-    void topRowAfterJump() {
-        QFETCH(int, topRow);
-        QFETCH(int, selectedRow);
-        QFETCH(int, line);
-        QTEST(pages::TopRowAfterJump(topRow, selectedRow, line), "want");
-    }
-
-    // A click on a small picture brings its species to the card and the list, in the window.
+    // A click on a small picture brings its species to the card and the list: on the selected
+    // line if there is one, else the first line when its row lies above the page, else the
+    // last; the first row kept within 1..236.
     void jump_data() {
-        QTest::addColumn<int>("order");
-        QTest::addColumn<int>("number");   // the species on the card, shown first
-        QTest::addColumn<int>("topRow");   // then the list scrolled here
-        QTest::addColumn<int>("picture");  // then this picture clicked
-        QTest::addColumn<int>("target");
-        QTest::addColumn<int>("wantTop");
+        for (const char* column : {"order", "number", "topRow", "picture", "target", "wantTop"}) {
+            QTest::addColumn<int>(column);
+        }
         QTest::addColumn<int>("wantLine");
         // Species 22 starts the step 22 -> 23 (rows as numbers in the numerical order).
         QTest::newRow("selected line keeps its place") << 0 << 22 << 20 << 1 << 23 << 21 << 2;
         QTest::newRow("left picture stays put") << 0 << 22 << 20 << 0 << 22 << 20 << 2;
-        QTest::newRow("no line selected, row above the page")
-            << 0 << 22 << 40 << 1 << 23 << 23 << 0;
-        QTest::newRow("no line selected, row below the page") << 0 << 22 << 1 << 1 << 23 << 8 << 15;
+        QTest::newRow("no line selected, row above") << 0 << 22 << 40 << 1 << 23 << 23 << 0;
+        QTest::newRow("no line selected, row below") << 0 << 22 << 1 << 1 << 23 << 8 << 15;
         // English alphabetical: species n stands on row ((n - 101) mod 251) + 1.
         QTest::newRow("alphabetical order") << 2 << 22 << 170 << 1 << 23 << 171 << 3;
+        QTest::newRow("alphabetical, lowered to 236") << 2 << 89 << 236 << 1 << 90 << 236 << 5;
+        QTest::newRow("a final form's empty picture") << 0 << 100 << 50 << 1 << 100 << 50 << -1;
     }
     void jump() {
         QFETCH(int, order);
         QFETCH(int, number);
         QFETCH(int, topRow);
         QFETCH(int, picture);
-        QFETCH(int, target);
         Window w;
         w.clickLabel("lblEVOLUTION");
         w.clickOrder(order);
@@ -309,32 +356,106 @@ class TestPages : public QObject {
         QTest::mouseClick(w.get<toolkit::Image>("imgEVOLUTION_ZENTARI", picture), Qt::LeftButton);
         QTEST(w.view.topRow, "wantTop");
         QTEST(w.list()->listIndex(), "wantLine");
-        QCOMPARE(w.shownNumber(), target);
+        QTEST(w.shownNumber(), "target");
     }
 
-    void rightPictureOfAFinalFormDoesNothing() {
-        Window w;
-        w.clickLabel("lblEVOLUTION");
-        w.show(100);
-        w.scrollTo(50);
-        const ViewState before = w.view;
-        QTest::mouseClick(w.get<toolkit::Image>("imgEVOLUTION_ZENTARI", 1), Qt::LeftButton);
-        QCOMPARE(w.view.topRow, before.topRow);
-        QCOMPARE(w.view.selectedRow, before.selectedRow);
-        QCOMPARE(w.shownNumber(), 100);
+    // Each panel with its captions, as the grabbed window shows it: segment (3), (0), (1), (2)
+    // of a bar lit in its colour, left to right, as its value passes each step; the number's
+    // ink ending just before its label's end, left of the lit segments, or none.
+    void panel_data() { AddRows(kPanelRows); }
+    void panel() {
+        QFETCH(int, row);
+        const PanelRow& want = kPanelRows[row];
+        const Page& p = kPages[want.page];
+        Window& w = *panels_;
+        w.clickLabel(p.tab);
+        w.show(20 + row);
+        const MoveRecord& m = w.db->moves[100 + row];
+        QCOMPARE(Caption(w, p.detail), m.moveName[1].toString());
+        QCOMPARE(Caption(w, p.type), m.moveType[1].toString());
+        QCOMPARE(Caption(w, p.description), m.moveDescription[1].toString());
+        const QImage image = w.form->grab().toImage();
+        auto at = [&](int x, int y) { return image.pixelColor(8 + x, 224 + y); };  // in the frame
+        const QColor colours[] = {0x00FF00, 0x00C000, 0x008000, 0xFF8000};
+        const int lefts[] = {154, 184, 214, 124};           // Left 2310 + 450 i twips, (3) at 1860
+        const int litFrom[] = {3, 2, 1, 4};                 // how many lit light segment (i)
+        const int numberLeft[] = {184, 184, 154, 124, 94};  // for 0..4 lit, in pixels
+        for (int b = 0; b < 3; ++b) {
+            const int y = 20 + 12 * b;
+            for (int i = 0; i < (b == 0 ? 4 : 3); ++i) {
+                QCOMPARE(at(lefts[i] - 1, y), kWhite);
+                QCOMPARE(at(lefts[i], y), want.lit[b] >= litFrom[i] ? colours[i] : kWhite);
+            }
+            QCOMPARE(Caption(w, p.numbers[b], 1), QString::number(want.values[b]));
+            const int end = numberLeft[want.lit[b]] + 24;  // the label is 360 twips wide
+            int ink = -1;
+            for (int x = end - 24; x < end + 6; ++x) {
+                for (int dy = -4; dy < 6; ++dy) {
+                    ink = at(x, y + dy) == kBlack ? x : ink;
+                }
+            }
+            QVERIFY2(want.lit[b] ? ink >= end - 3 && ink < end : ink < 0,
+                     qPrintable(QStringLiteral("bar %1: ink ends at %2").arg(b).arg(ink)));
+        }
     }
 
-  private:
-    static QString TestSpeciesNameOf(int number) {
-        return testdata::TestSpeciesName(number - 1, 1);
-    }
-    // Species 151 becomes the baby of 150: one step from index 150 to index 149 in both.
-    static void WithBaby(std::vector<QString>& f) {
-        for (int s : {149, 150}) {
-            f[EvolutionFromField(s, 0) - 1] = u"150"_qs;
-            f[EvolutionToField(s, 0) - 1] = u"149"_qs;
-            f[EvolutionFromField(s, 0) + 1] = u"УРОВЕНЬ 10"_qs;
-            f[EvolutionFromField(s, 0) + 2] = u"LEVEL 10"_qs;
+    void moveEntries_data() { AddRows(kEntriesRows); }
+    void moveEntries() {
+        QFETCH(int, row);
+        const EntriesRow& want = kEntriesRows[row];
+        const int page = want.page;
+        const Page& p = kPages[page];
+        Window w([](std::vector<QString>& f) {
+            for (int k = 0; k < kLevelMoveSlots; ++k) {
+                SetSlot(f, kMoves, 5, k, -1, "-1");
+            }
+            SetSlot(f, kTm, 30, 5, 15, "");
+            SetSlot(f, kTm, 31, 28, -1, "TM29");
+            SetSlot(f, kTm, 32, 0, 0, "");
+            SetSlot(f, kHm, 7, 0, 200, "");
+        });
+        w.show(2);  // one level move, TM and HM: each panel shows a move before the case
+        w.clickLabel(p.tab);
+        const QString before = Caption(w, p.detail);
+        w.show(want.number);
+        const SpeciesRecord& s = w.db->species[want.number - 1];
+        QCOMPARE(Entries(w, page), want.shown);
+        for (int k = 0; k < p.count; ++k) {
+            const int move = MoveOf(s, page, k);
+            QCOMPARE(Caption(w, p.group, k), move < 0         ? QString()
+                                             : page == kMoves ? MoveName(w, move)
+                                             : page == kTm    ? s.tmLabel[k].toString()
+                                                              : s.hmLabel[k].toString());
+            QVERIFY(page != kMoves || Caption(w, "lblMOVES_LEVEL", k) ==
+                                          (move < 0 ? QString() : QString::number(5 * k)));
+        }
+        QCOMPARE(!w.get<toolkit::Shape>(p.blank)->isHidden(), want.blank);
+        QCOMPARE(Entries(w, page, true), want.blank ? QList<int>() : QList<int>{0});
+        QCOMPARE(Caption(w, p.detail), want.blank ? before : MoveName(w, MoveOf(s, page, 0)));
+        if (want.blank) {  // the cover, white inside its border, over the panel
+            const QImage image = w.form->grab().toImage();
+            for (const QPoint q : {QPoint(18, 230), QPoint(132, 244), QPoint(222, 244)}) {
+                QCOMPARE(image.pixelColor(q), kWhite);
+            }
+            QCOMPARE(image.pixelColor(8, 254), kBlack);
+        }
+        if (want.shown.isEmpty()) {
+            return;
+        }
+        const int last = want.shown.last(), back = std::max(last - 1, 0);
+        w.clickLabel(page == kMoves ? "lblMOVES_LEVEL" : p.group, last);
+        QCOMPARE(Entries(w, page, true), QList<int>{last});
+        QVERIFY(page != kMoves || Entries(w, page, true, "lblMOVES_LEVEL") == QList{last});
+        QCOMPARE(!w.get<toolkit::Shape>(p.blank)->isHidden(), want.blank);
+        QCOMPARE(Caption(w, p.detail), MoveName(w, MoveOf(s, page, last)));
+        // The keys step on only to a shown entry, back to any; a slot without a move is
+        // chosen, and the panel keeps the move it shows.
+        // (From a hidden entry the keys do not step on.)
+        for (const int step : w.label(p.group, back)->isHidden() ? QList{1, -1} : QList{1, -1, 1}) {
+            QVERIFY(w.pages.stepEntry(step));
+            const int chosen = step < 0 ? back : last, move = MoveOf(s, page, chosen);
+            QCOMPARE(Entries(w, page, true), QList<int>{chosen});
+            QCOMPARE(Caption(w, p.detail), MoveName(w, move < 0 ? MoveOf(s, page, last) : move));
         }
     }
 };
