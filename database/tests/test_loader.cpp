@@ -91,10 +91,6 @@ class TestLoader : public QObject {
             "row 17 alphabetical en", valid,
             [](auto& db) { return db.listLabel[17][1][2].toString(); }, F(ListLabelNo(17, 1, 2)));
         row(
-            "species 91 evolution slot 1 hold ru", valid,
-            [](auto& db) { return db.species[91].evolutionHold[1][0].toString(); },
-            F(Evo(91, 1, 4)));
-        row(
             "species 91 evolution slot 1 hold en", valid,
             [](auto& db) { return db.species[91].evolutionHold[1][1].toString(); },
             F(Evo(91, 1, 5)));

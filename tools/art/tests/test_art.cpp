@@ -83,40 +83,35 @@ class TestArt : public QObject {
         QCOMPARE(static_cast<int>(art_.species.size()), kSpeciesCount);
     }
 
-    void typeWords_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QStringList>("words");
-        QTest::newRow("one type") << "TYPE:   EMBER" << QStringList{"EMBER"};
-        QTest::newRow("two types") << "TYPE:   EMBER   /   GALE" << QStringList{"EMBER", "GALE"};
-        QTest::newRow("no prefix") << "TIDE" << QStringList{"TIDE"};
-        QTest::newRow("empty still gives a word") << "TYPE:   " << QStringList{"?"};
-    }
-    void typeWords() {
-        QFETCH(QString, label);
-        QTEST(TypeWords(label), "words");
-    }
-
-    // The place in the family from the evolution slots, the size from the Russian texts.
+    // The type words, the place in the family from the evolution slots, the size from the
+    // Russian texts.
     void traits_data() {
         QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("types");
         QTest::addColumn<Stage>("stage");
         QTest::addColumn<int>("familyId");
         QTest::addColumn<int>("branch");
         QTest::addColumn<double>("cm");
         QTest::addColumn<double>("kg");
         QTest::newRow("base of a chain, in centimetres")
-            << 1 << Stage::Base << 1 << 0 << 20.0 << 1.0;
-        QTest::newRow("middle") << 2 << Stage::Middle << 1 << 0 << 23.0 << 2.0;
+            << 1 << QStringList{"EMBER"} << Stage::Base << 1 << 0 << 20.0 << 1.0;
+        QTest::newRow("middle") << 2 << QStringList{"TIDE", "SPROUT"} << Stage::Middle << 1 << 0
+                                << 23.0 << 2.0;
         QTest::newRow("final, in metres and centimetres")
-            << 30 << Stage::Final << 28 << 0 << 107.0 << 30.0;
-        QTest::newRow("base, in whole metres") << 61 << Stage::Base << 61 << 0 << 200.0 << 61.0;
-        QTest::newRow("first branch") << 92 << Stage::Final << 91 << 0 << 293.0 << 92.0;
-        QTest::newRow("second branch") << 93 << Stage::Final << 91 << 1 << 296.0 << 93.0;
-        QTest::newRow("no family") << 94 << Stage::Single << 94 << 0 << 299.0 << 94.0;
+            << 30 << QStringList{"TIDE", "SPROUT"} << Stage::Final << 28 << 0 << 107.0 << 30.0;
+        QTest::newRow("base, in whole metres")
+            << 61 << QStringList{"EMBER"} << Stage::Base << 61 << 0 << 200.0 << 61.0;
+        QTest::newRow("first branch")
+            << 92 << QStringList{"STONE", "EMBER"} << Stage::Final << 91 << 0 << 293.0 << 92.0;
+        QTest::newRow("second branch")
+            << 93 << QStringList{"EMBER"} << Stage::Final << 91 << 1 << 296.0 << 93.0;
+        QTest::newRow("no family")
+            << 94 << QStringList{"TIDE", "SPROUT"} << Stage::Single << 94 << 0 << 299.0 << 94.0;
     }
     void traits() {
         QFETCH(int, number);
         const SpeciesTraits& t = art_.species[number - 1].traits;
+        QTEST(t.types, "types");
         QTEST(t.stage, "stage");
         QTEST(t.familyId, "familyId");
         QTEST(t.branch, "branch");
@@ -138,15 +133,17 @@ class TestArt : public QObject {
     }
 
     void malformedInputStillDraws() {
-        // A cycle of steps, a self step, unknown type words and unparsable sizes.
+        // A cycle of steps, a self step, unknown or no type words and unparsable sizes.
         std::vector<QString> f = testdata::TestDatabaseFields();
         SetSteps(f, {10, 11}, {{10, 11}, {11, 10}, {10, 10}});
         f[testdata::SpeciesFieldIndex(10, 14)] = u"QUUX   /   ZORP"_qs;
         f[testdata::SpeciesFieldIndex(10, 15)] = u"много"_qs;
         f[testdata::SpeciesFieldIndex(10, 16)] = u"tall"_qs;
         f[testdata::SpeciesFieldIndex(10, 17)] = QString();
+        f[testdata::SpeciesFieldIndex(11, 14)] = QString();
         const std::vector<SpeciesTraits> t = DeriveTraits(*LoadDatabase(EncodeResource(f)));
         QCOMPARE(t[10].types, (QStringList{"QUUX", "ZORP"}));
+        QCOMPARE(t[11].types, QStringList{"?"});
         QVERIFY(t[10].heightCm > 0 && t[10].weightKg > 0);
         const QVector<QRgb> p = SpeciesPalette(t[10].types, {});
         QCOMPARE(p.size(), kPaletteSize);
