@@ -27,7 +27,6 @@ constexpr int SpeciesFieldNo(int s, int k) {
 // Species record fields used by the tests, 1-based within the record.
 constexpr int kStat0 = 1;
 constexpr int kListLabel0 = 7;  // + 2 * order + language
-constexpr int kTypeRu = 13;
 constexpr int kDescriptionRu = 19;
 constexpr int kEdition0 = 21;    // + entry
 constexpr int kEvolution0 = 28;  // + 6 * slot: from, to, condition ru/en, hold ru/en

@@ -66,40 +66,31 @@ class TestMessages : public QObject {
         QTest::addColumn<QString>("expect");  // in the error output; %1 is the folder used
         QTest::addColumn<QString>("absent");
 
-        const QString name = QStringLiteral("name.en = \"BEASTAAF\"");
+        const auto row = [](const char* name, const char* command, const QString& find,
+                            const QString& replace, int status, const QString& expect,
+                            const char* absent = "") {
+            QTest::newRow(name) << QString::fromLatin1(command) << find << replace << status
+                                << expect << QString::fromLatin1(absent);
+        };
+        const QString name = u"name.en = \"BEASTAAF\""_qs;
         const QString longText = QString(100000, u'A');
-        QTest::newRow("character outside the BMP, by its code point")
-            << "compile" << name << QStringLiteral("name.en = \"BEAST\U0001F600\"") << 1
-            << QStringLiteral(
-                   "species/005.toml:1: species name.en contains the character "
-                   "'\U0001F600' (U+1F600)")
-            << "U+D83D";
-        QTest::newRow("character inside the BMP, shown")
-            << "compile" << name << "name.en = \"BEAST?\"" << 1
-            << "contains the character '?' (U+003F)"
-            << "";
-        QTest::newRow("long value quoted in part")
-            << "compile"
-            << "a plain creature" << QStringLiteral("a  plain creature %1").arg(longText) << 1
-            << "species/005.toml:8: species description.en \"Species number 005 of the "
-               "fixture, a  pl...\" has a leading, trailing or doubled space"
-            << "";
-        QTest::newRow("long key quoted in part")
-            << "compile" << name << name + QStringLiteral("\n%1 = 1").arg(longText) << 1
-            << QStringLiteral("unknown key \"%1...\" in species").arg(QString(40, u'A')) << "";
-        QTest::newRow("missing sources folder, named once") << "compile-missing"
-                                                            << ""
-                                                            << "" << 1 << "%1: no such folder"
-                                                            << "%1/%1";
-        QTest::newRow("dump into a folder that holds files")
-            << "dump"
-            << ""
-            << "" << 1 << "%1 is not empty; dump writes into a new or empty folder"
-            << "";
-        QTest::newRow("dump --force replaces the sources") << "dump-force"
-                                                           << ""
-                                                           << "" << 0 << ""
-                                                           << "";
+        row("character outside the BMP, by its code point", "compile", name,
+            u"name.en = \"BEAST\U0001F600\""_qs, 1,
+            u"species/005.toml:1: species name.en contains the character '\U0001F600' (U+1F600)"_qs,
+            "U+D83D");
+        row("character inside the BMP, shown", "compile", name, u"name.en = \"BEAST?\""_qs, 1,
+            u"contains the character '?' (U+003F)"_qs);
+        row("long value quoted in part", "compile", u"a plain creature"_qs,
+            u"a  plain creature "_qs + longText, 1,
+            u"species/005.toml:8: species description.en \"Species number 005 of the fixture, "
+            "a  pl...\" has a leading, trailing or doubled space"_qs);
+        row("long key quoted in part", "compile", name, name + u"\n"_qs + longText + u" = 1"_qs, 1,
+            u"unknown key \""_qs + QString(40, u'A') + u"...\" in species"_qs);
+        row("missing sources folder, named once", "compile-missing", {}, {}, 1,
+            u"%1: no such folder"_qs, "%1/%1");
+        row("dump into a folder that holds files", "dump", {}, {}, 1,
+            u"%1 is not empty; dump writes into a new or empty folder"_qs);
+        row("dump --force replaces the sources", "dump-force", {}, {}, 0, {});
     }
 
     void messages() {
