@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -26,10 +27,6 @@ inline QString LabelOf(int number, int language, const QString& suffix = QString
            testdata::TestSpeciesName(number - 1, language) + suffix;
 }
 
-inline int EnglishAlphabeticalNumber(int row) {
-    return (row + 99) % kSpeciesCount + 1;
-}
-
 using FieldEdit = std::function<void(std::vector<QString>&)>;
 
 inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {}) {
@@ -42,7 +39,7 @@ inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {})
             at(0) = LabelOf(row, language);
             at(1) = LabelOf(row, language, row == 5 ? QStringLiteral(" (II)") : QString());
             at(2) =
-                language == 0 ? LabelOf(252 - row, 0) : LabelOf(EnglishAlphabeticalNumber(row), 1);
+                language == 0 ? LabelOf(252 - row, 0) : LabelOf((row + 99) % kSpeciesCount + 1, 1);
         }
     }
     if (edit) {
@@ -51,24 +48,37 @@ inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {})
     return LoadDatabase(EncodeResource(f));
 }
 
-// The viewer's pages, counting how often the card asks them to refresh.
+// The viewer's pages, counting how often the card asks them to refresh. With `entries` set,
+// they stand for an open page of that many entries with entry `chosen` chosen (-1: none, as a
+// final form's evolution page; 0 entries: a page without entries) when the keys step.
 struct CountingPages : pages::DetailPages {
     using DetailPages::DetailPages;
     int refreshes = 0;
+    int entries = -1, chosen = -1;
     void refresh(int number) override {
         ++refreshes;
         DetailPages::refresh(number);
     }
+    bool stepEntry(int step) override {
+        if (entries < 0) {
+            return DetailPages::stepEntry(step);
+        }
+        if (entries == 0 || chosen < 0) {
+            return false;
+        }
+        chosen = std::clamp(chosen + step, 0, entries - 1);
+        return true;
+    }
 };
 
-// One shown form with the viewer's pages, loaded, with a count of card rebuilds (every
-// ShowSpecies refreshes the pages).
+// One shown form with the viewer's pages, loaded, counting card rebuilds (every ShowSpecies
+// refreshes the pages), list refills and the exits it asks for.
 struct Window {
     std::unique_ptr<Database> db;
     ViewState view;
     CountingPages pages{*db, view};
-    int& cardBuilds = pages.refreshes;
     std::unique_ptr<Form> form;
+    int refills = 0, exits = 0;
 
     // Over the hand-ordered database, with `edit` applied to its fields first.
     explicit Window(const FieldEdit& edit = {}) : db(HandOrderedDatabase(edit)) {
@@ -78,7 +88,10 @@ struct Window {
         if (!QTest::qWaitForWindowExposed(form.get())) {
             qWarning("the test window was not exposed");
         }
-        cardBuilds = 0;
+        pages.refreshes = 0;
+        QObject::connect(list()->model(), &QAbstractItemModel::modelReset, form.get(),
+                         [this] { ++refills; });
+        QObject::connect(form.get(), &Form::exitRequested, form.get(), [this] { ++exits; });
     }
 
     template <typename T>
@@ -113,6 +126,24 @@ struct Window {
     void show(int number) {
         view.selectedRow = FindRowOfSpecies(*db, view.language, view.listOrder, number) + 1;
         form->ShowSpecies();
+    }
+    // The state scrolling and clicking reach: row `selectedRow` chosen, the page from `topRow`;
+    // the counts start from here.
+    void at(int topRow, int selectedRow) {
+        view.selectedRow = selectedRow;
+        scrollTo(topRow);
+        form->ShowSpecies();
+        refills = pages.refreshes = 0;
+    }
+    bool anyTimer() const {
+        for (const char* name : {"tUP", "tDOWN"}) {
+            for (int i = 0; i < 2; ++i) {
+                if (get<toolkit::Timer>(name, i)->enabled()) {
+                    return true;
+                }
+            }
+        }
+        return false;
     }
 };
 
