@@ -17,7 +17,8 @@
 //           last with each page open in turn, every step (the key, the list's scroll or line,
 //           the card and the pages, the repaint of what changed): slowest, 99th, median;
 // on the offscreen platform, with the shipped database and pictures. `bench_window keys` runs
-// only the last, to profile a step (valgrind --tool=callgrind).
+// only the last, to profile a step (valgrind --tool=callgrind); `bench_window keys N` only
+// with page N open.
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -200,8 +201,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     form.repaint();
     if (keysOnly) {
+        // `bench_window keys N` holds Down on page N (0 statistics .. 5 HM) only.
+        const int only = argc > 2 ? std::atoi(argv[2]) : -1;
         for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
-            HeldDown(state, form, pages, page);
+            if (only < 0 || page == only) {
+                HeldDown(state, form, pages, page);
+            }
         }
         return 0;
     }
