@@ -266,7 +266,10 @@ void Label::paintEvent(QPaintEvent*) {
     if (!caption_.isEmpty()) {
         painter.setFont(font());
         painter.setPen(fore_);
-        painter.drawText(textRect(), int(alignment_ | Qt::AlignTop) | kTextFlags, caption_);
+        const QRect box = textRect();
+        if (!oneLine_.draw(painter, box, alignment_, caption_, font())) {
+            painter.drawText(box, int(alignment_ | Qt::AlignTop) | kTextFlags, caption_);
+        }
     }
     if (border_) {
         DrawBorder(painter, rect());

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "look.h"
+#include "oneline.h"
 
 namespace zentaloger::toolkit {
 
@@ -109,6 +110,7 @@ class Label : public MouseElement {
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool transparent_ = false;
     bool border_ = false;
+    OneLineText oneLine_;
 };
 
 // A filled rectangle; the mouse goes through it to whatever lies behind.
