@@ -2,7 +2,9 @@
 
 #include <QGlyphRun>
 #include <QPainter>
-#include <QVarLengthArray>
+#include <QRawFont>
+#include <utility>
+#include <vector>
 
 namespace zentaloger::toolkit {
 
@@ -15,32 +17,39 @@ bool Plain(char16_t c) {
            c == 0x2013 || c == 0x2014 || c == 0x2116 || c == 0xb0;
 }
 
+// The glyph tables of the few fonts the labels use, shared by every label.
+const QRawFont& RawFontOf(const QFont& font) {
+    static std::vector<std::pair<QFont, QRawFont>> fonts;
+    for (const auto& [f, raw] : fonts) {
+        if (f == font) {
+            return raw;
+        }
+    }
+    if (fonts.size() >= 16) {
+        fonts.clear();
+    }
+    fonts.emplace_back(font, QRawFont::fromFont(font));
+    return fonts.back().second;
+}
+
 }  // namespace
 
-bool OneLineText::draw(QPainter& painter, const QRect& box, Qt::Alignment alignment,
-                       const QString& text, const QFont& font) {
-    const bool left = !(alignment & (Qt::AlignRight | Qt::AlignHCenter));
-    // The layout leaves trailing spaces out of an aligned line's width.
-    if (!left && text.back().isSpace()) {
-        return false;
-    }
+bool DrawOneLine(QPainter& painter, const QRect& box, Qt::Alignment alignment, const QString& text,
+                 const QFont& font) {
     for (QChar c : text) {
         if (!Plain(c.unicode())) {
             return false;
         }
     }
-    if (!raw_.isValid() || font != font_) {
-        font_ = font;
-        raw_ = QRawFont::fromFont(font);
-        if (!raw_.isValid()) {
-            return false;
-        }
+    const QRawFont& raw = RawFontOf(font);
+    if (!raw.isValid()) {
+        return false;
     }
-    const QList<quint32> glyphs = raw_.glyphIndexesForString(text);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
     if (glyphs.size() != text.size() || glyphs.contains(0u)) {
         return false;
     }
-    const QList<QPointF> advances = raw_.advancesForGlyphIndexes(glyphs);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
     QList<QPointF> positions(glyphs.size());
     qreal width = 0;
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
@@ -54,10 +63,10 @@ bool OneLineText::draw(QPainter& painter, const QRect& box, Qt::Alignment alignm
                     : alignment & Qt::AlignHCenter ? box.x() + (box.width() - width) / 2
                                                    : box.x();
     QGlyphRun run;
-    run.setRawFont(raw_);
+    run.setRawFont(raw);
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(x, box.y() + raw_.ascent()), run);
+    painter.drawGlyphRun(QPointF(x, box.y() + raw.ascent()), run);
     return true;
 }
 

@@ -5,7 +5,6 @@
 // label, was most of the cost of a step through the list.
 
 #include <QFont>
-#include <QRawFont>
 
 class QPainter;
 class QRect;
@@ -13,18 +12,11 @@ class QString;
 
 namespace zentaloger::toolkit {
 
-class OneLineText {
-  public:
-    // Draws `text` in `font` at the top of `box`, aligned left, right or centred, as
-    // QPainter::drawText would; false (and nothing drawn) when the text would need more than
-    // one line or holds a character that only the layout handles (controls, soft hyphens,
-    // characters outside the font), so the caller lays it out instead.
-    bool draw(QPainter& painter, const QRect& box, Qt::Alignment alignment, const QString& text,
-              const QFont& font);
-
-  private:
-    QFont font_;
-    QRawFont raw_;
-};
+// Draws `text` in `font` at the top of `box`, aligned left, right or centred, as
+// QPainter::drawText would; false (and nothing drawn) when the text would need more than one
+// line or holds a character that only the layout handles (controls, soft hyphens, characters
+// outside the font), so the caller lays it out instead.
+bool DrawOneLine(QPainter& painter, const QRect& box, Qt::Alignment alignment, const QString& text,
+                 const QFont& font);
 
 }  // namespace zentaloger::toolkit

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "bitmap.h"
+#include "oneline.h"
 
 namespace zentaloger::toolkit {
 
@@ -267,7 +268,7 @@ void Label::paintEvent(QPaintEvent*) {
         painter.setFont(font());
         painter.setPen(fore_);
         const QRect box = textRect();
-        if (!oneLine_.draw(painter, box, alignment_, caption_, font())) {
+        if (!DrawOneLine(painter, box, alignment_, caption_, font())) {
             painter.drawText(box, int(alignment_ | Qt::AlignTop) | kTextFlags, caption_);
         }
     }

@@ -16,7 +16,6 @@
 #include <QWidget>
 
 #include "look.h"
-#include "oneline.h"
 
 namespace zentaloger::toolkit {
 
@@ -110,7 +109,6 @@ class Label : public MouseElement {
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool transparent_ = false;
     bool border_ = false;
-    OneLineText oneLine_;
 };
 
 // A filled rectangle; the mouse goes through it to whatever lies behind.
