@@ -94,7 +94,11 @@ class Reader {
         // Every field decodes to as many characters as it has bytes; the prefixes are added
         // once per prefixed entry. Neither can exceed this bound.
         const qsizetype capacity = bytes.size() + kPrefixedEntriesMax * kLongestPrefix;
-        db_.textStorage = std::make_unique_for_overwrite<char16_t[]>(capacity);
+        if (db_.textCapacity < capacity) {
+            db_.textStorage.reset();  // the old block goes before the new one is taken
+            db_.textStorage = std::make_unique_for_overwrite<char16_t[]>(capacity);
+            db_.textCapacity = capacity;
+        }
         out_ = db_.textStorage.get();
     }
 
@@ -210,9 +214,14 @@ int SpeciesNumberOfLabel(QStringView label) {
 
 std::unique_ptr<Database> LoadDatabase(const QByteArray& bytes) {
     auto db = std::make_unique<Database>();
-    Reader in(bytes, *db);
+    LoadDatabase(bytes, *db);
+    return db;
+}
 
-    for (MoveRecord& m : db->moves) {
+void LoadDatabase(const QByteArray& bytes, Database& db) {
+    Reader in(bytes, db);
+
+    for (MoveRecord& m : db.moves) {
         m.moveName[0] = in.TextField();
         m.moveName[1] = in.TextField();
         m.moveType[0] = in.PrefixedField(kTypePrefix[0]);
@@ -225,13 +234,13 @@ std::unique_ptr<Database> LoadDatabase(const QByteArray& bytes) {
     }
 
     for (int s = 0; s < kSpeciesCount; ++s) {
-        SpeciesRecord& r = db->species[s];
+        SpeciesRecord& r = db.species[s];
         for (Number& level : r.statLevel) {
             level = in.NumberField();
         }
         for (int order = 0; order < kOrderCount; ++order) {
             for (int language = 0; language < kLanguageCount; ++language) {
-                db->listLabel[s][language][order] = in.TextField();
+                db.listLabel[s][language][order] = in.TextField();
             }
         }
         for (int language = 0; language < kLanguageCount; ++language) {
@@ -270,8 +279,7 @@ std::unique_ptr<Database> LoadDatabase(const QByteArray& bytes) {
         }
     }
 
-    ValidateReferences(*db, bytes);
-    return db;
+    ValidateReferences(db, bytes);
 }
 
 }  // namespace zentaloger

@@ -32,7 +32,7 @@ inline constexpr int kHmSlots = 7;
 
 inline constexpr int kMoveFields = 9;
 inline constexpr int kSpeciesFields = 195;
-inline constexpr int kMoveFieldsTotal = kMoveCount * kMoveFields;                 // 2,250
+inline constexpr int kMoveFieldsTotal = kMoveCount * kMoveFields;                      // 2,250
 inline constexpr int kFieldCount = kMoveFieldsTotal + kSpeciesCount * kSpeciesFields;  // 51,195
 
 using Text = QStringView;
@@ -52,9 +52,9 @@ struct MoveRecord {
 struct SpeciesRecord {
     std::array<Number, kStatCount> statLevel{};  // hit points, attack, defence, sp. attack,
                                                  // sp. defence, speed
-    PerLanguage<Text> typeLabel;    // "ТИП:   " / "TYPE:   " + type
-    PerLanguage<Text> heightLabel;  // "РОСТ:   " / "HEIGHT:   " + height
-    PerLanguage<Text> weightLabel;  // "ВЕС:   " / "WEIGHT:   " + weight
+    PerLanguage<Text> typeLabel;                 // "ТИП:   " / "TYPE:   " + type
+    PerLanguage<Text> heightLabel;               // "РОСТ:   " / "HEIGHT:   " + height
+    PerLanguage<Text> weightLabel;               // "ВЕС:   " / "WEIGHT:   " + weight
     PerLanguage<Text> description;
     std::array<Text, kEditionEntries> editionInfo;
     // A slot is in use when evolutionFrom >= 0, levelMoveLevel >= 0, tmMove >= 0, hmMove >= 0.
@@ -71,11 +71,10 @@ struct SpeciesRecord {
 };
 
 struct Database {
-    std::array<MoveRecord, kMoveCount> moves;        // by move index 0..249
+    std::array<MoveRecord, kMoveCount> moves;          // by move index 0..249
     std::array<SpeciesRecord, kSpeciesCount> species;  // by species index 0..250
     // listLabel[row][language][order]: "NNN - NAME"; the species of a row is NNN - 1.
-    std::array<std::array<std::array<Text, kOrderCount>, kLanguageCount>, kSpeciesCount>
-        listLabel;
+    std::array<std::array<std::array<Text, kOrderCount>, kLanguageCount>, kSpeciesCount> listLabel;
 
     Database() = default;
     Database(const Database&) = delete;
@@ -83,11 +82,12 @@ struct Database {
 
     // Storage behind every Text above; it never moves once the load has filled it.
     std::unique_ptr<char16_t[]> textStorage;
+    qsizetype textCapacity = 0;  // characters in textStorage
 };
 
 // The one error type of the loader: what went wrong and where.
 class DatabaseError : public std::runtime_error {
-public:
+  public:
     enum class Kind {
         InvalidArgument,   // the field cutter found no NUL where a field must end
         TypeMismatch,      // a Number field that is empty or not a decimal integer
@@ -106,7 +106,7 @@ public:
 
     static const char* kindName(Kind kind);
 
-private:
+  private:
     Kind kind_;
     int field_;
     qsizetype byteOffset_;
@@ -116,6 +116,12 @@ private:
 // Reads exactly 51,195 fields from `bytes` and fills every table; throws DatabaseError.
 // Bytes after the NUL that ends field 51,195 are never read.
 std::unique_ptr<Database> LoadDatabase(const QByteArray& bytes);
+
+// The same load into an existing Database, for a caller that loads many resources in turn: its
+// text storage is kept when it is large enough, so a load allocates nothing. Every Text of an
+// earlier load is invalid afterwards; after a DatabaseError the tables are partly filled and
+// must not be read.
+void LoadDatabase(const QByteArray& bytes, Database& db);
 
 // The species number (1..251 in valid data) of a list label: its first three characters.
 int SpeciesNumberOfLabel(QStringView label);

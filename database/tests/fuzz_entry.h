@@ -29,8 +29,6 @@ struct Outcome {
     QString detail;  // the error message, or for Broken what went wrong
 };
 
-QByteArray BuildResource(const std::uint8_t* data, std::size_t size);
-
 Outcome RunLoaderCase(const std::uint8_t* data, std::size_t size);
 
 }  // namespace zentaloger::fuzz
