@@ -226,10 +226,8 @@ class TestToolkit : public QObject {
         QFETCH(bool, read);
         const QImage image = ReadPaletteBitmap(bytes);
         QCOMPARE(!image.isNull(), read);
-        if (read) {
-            const QImage expected =
-                QImage::fromData(SmallBitmap()).convertToFormat(QImage::Format_RGB32);
-            QCOMPARE(image, bytes == SmallBitmap() ? expected : expected.mirrored());
+        if (read) {  // as Qt's own reader reads the same bytes
+            QCOMPARE(image, QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32));
         }
     }
 };
