@@ -9,7 +9,6 @@
 
 #include <QListWidget>
 #include <QTest>
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -48,26 +47,13 @@ inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {})
     return LoadDatabase(EncodeResource(f));
 }
 
-// The viewer's pages, counting how often the card asks them to refresh. With `entries` set,
-// they stand for an open page of that many entries with entry `chosen` chosen (-1: none, as a
-// final form's evolution page; 0 entries: a page without entries) when the keys step.
+// The viewer's pages, counting how often the card asks them to refresh.
 struct CountingPages : pages::DetailPages {
     using DetailPages::DetailPages;
     int refreshes = 0;
-    int entries = -1, chosen = -1;
     void refresh(int number) override {
         ++refreshes;
         DetailPages::refresh(number);
-    }
-    bool stepEntry(int step) override {
-        if (entries < 0) {
-            return DetailPages::stepEntry(step);
-        }
-        if (entries == 0 || chosen < 0) {
-            return false;
-        }
-        chosen = std::clamp(chosen + step, 0, entries - 1);
-        return true;
     }
 };
 
@@ -103,14 +89,9 @@ struct Window {
         return get<toolkit::Label>(name, index);
     }
 
-    void clickLabel(const char* name, int index = -1) const {
-        QWidget* w = label(name, index);
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-    }
-    void clickOrder(int order) const {
-        QWidget* w = get<toolkit::OptionButton>("optMODE", order);
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-    }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    void clickLabel(const char* name, int index = -1) const { click(label(name, index)); }
+    void clickOrder(int order) const { click(get<toolkit::OptionButton>("optMODE", order)); }
     void clickLine(int line) const {
         QListWidget* l = list();
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},

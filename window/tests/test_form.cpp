@@ -95,23 +95,24 @@ class TestForm : public QObject {
         QCOMPARE(w.view.topRow, topRow);
         QTEST(w.list()->listIndex(), "expectedLine");
         QCOMPARE(SpeciesNumberOfLabel(w.list()->list(w.list()->listIndex())), number);
-        QCOMPARE(w.list()->list(0), w.db->listLabel[topRow - 1][language][order].toString());
         // The card shows the species in the language; the picture follows the species only.
-        QCOMPARE(w.label("lblNAME")->caption(),
-                 w.db->listLabel[w.view.selectedRow - 1][language][order].toString());
+        // (The list's lines, the card's name and type line and the order options the random
+        // session checks against the rows after every event.)
         const SpeciesRecord& species = w.db->species[number - 1];
-        QCOMPARE(w.label("lblTYPE")->caption(), species.typeLabel[language].toString());
         QCOMPARE(w.label("lblHEIGHT")->caption(), species.heightLabel[language].toString());
         QCOMPARE(w.label("lblWEIGHT")->caption(), species.weightLabel[language].toString());
         QCOMPARE(w.get<toolkit::Image>("imgZENTARI")->pictureNumber(), 100 + number);
-        // The window's own captions, logo and marks follow the language and the order.
+        // The window's own captions and logo follow the language.
+        auto* option = w.get<toolkit::OptionButton>("optMODE", 1);
         QCOMPARE(w.label("lblUP")->caption(), QString(language == 0 ? "ВВЕРХ" : "UP"));
-        QCOMPARE(w.get<toolkit::OptionButton>("optMODE", 1)->caption(),
-                 QString(language == 0 ? "ЭВОЛЮЦИОННЫЙ" : "EVOLUTIONARY"));
+        QCOMPARE(option->caption(), QString(language == 0 ? "ЭВОЛЮЦИОННЫЙ" : "EVOLUTIONARY"));
         QCOMPARE(w.get<toolkit::Image>("imgLOGO")->pictureNumber(), 1000 + language);
-        for (int i = 0; i < kOrderCount; ++i) {
-            QCOMPARE(w.get<toolkit::OptionButton>("optMODE", i)->value(), i == order);
-        }
+        // A screen reader reads the captions of the labels and options.
+        auto spoken = [](QWidget* e) {
+            return QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(w.label("lblNAME")), w.label("lblNAME")->caption());
+        QCOMPARE(spoken(option), option->caption());
     }
 
     // The list has the focus from the start, so the keys work at once; the icon follows the
@@ -176,7 +177,6 @@ class TestForm : public QObject {
         QTest::newRow("window background") << 1 << 1 << QPoint(2, 2) << back;
         QTest::newRow("name box left of its label") << 1 << 1 << QPoint(11, 14) << orange;
         QTest::newRow("name box through its transparent label") << 1 << 1 << QPoint(130, 14) << orange;
-        QTest::newRow("name box border") << 1 << 1 << QPoint(8, 14) << black;
         QTest::newRow("height box through its label") << 1 << 1 << QPoint(130, 193) << QColor(0xFFFF80);
         QTest::newRow("open tab") << 1 << 1 << QPoint(10, 302) << yellow;
         QTest::newRow("closed tab") << 1 << 1 << QPoint(134, 302) << maroon;
@@ -206,22 +206,6 @@ class TestForm : public QObject {
         w.clickLabel("lblLANG", language);
         w.scrollTo(topRow);
         QTEST(w.form->grab().toImage().pixelColor(at), "colour");
-    }
-
-    // A screen reader reads each label's and option's caption.
-    void accessibleText() {
-        Window w;
-        w.clickLabel("lblLANG", 0);
-        for (const char* name :
-             {"lblNAME", "lblTYPE", "lblDESCRIPTION_DESCRIPTION", "optMODE(2)"}) {
-            QObject* element = w.form->findChild<QObject*>(name);
-            const auto* label = qobject_cast<toolkit::Label*>(element);
-            const QString caption =
-                label ? label->caption() : qobject_cast<toolkit::OptionButton*>(element)->caption();
-            QVERIFY(!caption.isEmpty());
-            QCOMPARE(QAccessible::queryAccessibleInterface(element)->text(QAccessible::Name),
-                     caption);
-        }
     }
 
     // Where elements of different owners overlap, the design's stacking holds: the earlier

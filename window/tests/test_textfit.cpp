@@ -1,7 +1,7 @@
 // Every text the window shows fits the element that shows it, in the embedded font, in both
-// languages and for every species and move of the shipped database; and the letters stand
-// evenly and keep their shapes. A text that does not fit is named with its element, species
-// and language.
+// languages and for every species and move of the shipped database; the letters stand evenly
+// and keep their shapes; and one-line captions drawn from glyphs look exactly as the text
+// layout draws them. A text that fails is named with its element, species and language.
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGlyphRun>
@@ -13,6 +13,7 @@
 #include "form.h"
 #include "movepanel.h"
 #include "startup.h"
+#include "toolkit/oneline.h"
 #include "toolkit/toolkit.h"
 
 using namespace zentaloger;
@@ -72,6 +73,10 @@ bool Touch(const Ink& a, const Ink& b) {
     return false;
 }
 
+QString Size(QSize s) {
+    return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height());
+}
+
 // Every caption of the form (of the elements whose names begin with `prefix`) that does not
 // fit, as "where name "caption": size, room". A caption in a box of several lines wraps at
 // words within it; a one-line caption has its text rectangle, and a transparent label over a
@@ -82,12 +87,8 @@ QStringList CaptionsThatDoNotFit(const Form& form, const QString& where, const Q
     auto check = [&](const QWidget* element, const QString& text, QSize used, QSize room) {
         if (!text.isEmpty() && element->objectName().startsWith(prefix) &&
             (used.width() > room.width() || used.height() > room.height())) {
-            tooWide << QStringLiteral("%1 %2 \"%3\": %4 x %5 px, room %6 x %7")
-                           .arg(where, element->objectName(), text)
-                           .arg(used.width())
-                           .arg(used.height())
-                           .arg(room.width())
-                           .arg(room.height());
+            tooWide << QStringLiteral("%1 %2 \"%3\": %4 px, room %5")
+                           .arg(where, element->objectName(), text, Size(used), Size(room));
         }
     };
     for (const Label* label : form.findChildren<Label*>()) {
@@ -205,13 +206,10 @@ class TestTextFit : public QObject {
                 const int gap = inks[g + 1].first - inks[g].last - 1;
                 const bool touch = gap < 0 && Touch(inks[g], inks[g + 1]);
                 if (text[g].isLetter() && text[g + 1].isLetter() && (gap >= 3 || touch)) {
-                    seen << QStringLiteral("%1 px%2 \"%3\" letters %4-%5: gap %6%7")
-                                .arg(font.pixelSize())
-                                .arg(font.bold() ? " bold" : "", text)
-                                .arg(g)
-                                .arg(g + 1)
-                                .arg(gap)
-                                .arg(touch ? ", touching" : "");
+                    seen << QStringLiteral("%1 px%2 \"%3\" letters %4: gap %5%6")
+                                .arg(QString::number(font.pixelSize()), font.bold() ? " bold" : "",
+                                     text, QString::number(g), QString::number(gap),
+                                     touch ? ", touching" : "");
                 }
             }
         }
@@ -247,6 +245,58 @@ class TestTextFit : public QObject {
             }
         }
         QVERIFY2(alike.isEmpty(), qPrintable(alike.join(u", ")));
+    }
+
+    // One-line captions drawn from glyphs look exactly as the text layout draws them: every
+    // shipped caption of the list, the card and the move tables, in each font and alignment
+    // the labels use. Kerning, a ligature or a hinting change would part the two.
+    void oneLineAsLaidOut_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<int>("alignment");
+        using toolkit::Font;
+        QTest::newRow("regular, left") << Font(toolkit::kFontPx, false) << int(Qt::AlignLeft);
+        QTest::newRow("bold, centred") << Font(toolkit::kFontPx, true) << int(Qt::AlignHCenter);
+        QTest::newRow("small, right") << Font(toolkit::kSmallFontPx, false) << int(Qt::AlignRight);
+        QTest::newRow("small bold, centred")
+            << Font(toolkit::kSmallFontPx, true) << int(Qt::AlignHCenter);
+    }
+    void oneLineAsLaidOut() {
+        QFETCH(QFont, font);
+        QFETCH(int, alignment);
+        QStringList captions{"TRAILING SPACES   ", u"Ёё №1 «ДА» – 5°"_qs};
+        for (int l = 0; l < kLanguageCount; ++l) {
+            for (int s = 0; s < kSpeciesCount; ++s) {
+                const SpeciesRecord& r = db_->species[s];
+                captions << db_->listLabel[s][l][0].toString() << r.typeLabel[l].toString()
+                         << r.heightLabel[l].toString() << r.weightLabel[l].toString();
+            }
+            for (const MoveRecord& m : db_->moves) {
+                captions << m.moveName[l].toString() << m.moveType[l].toString();
+            }
+        }
+        const QRect box(3, 1, 124, 12);
+        int fast = 0;
+        for (const QString& text : captions) {
+            QImage glyphs(130, 14, QImage::Format_RGB32);
+            glyphs.fill(Qt::white);
+            QImage laidOut = glyphs.copy();
+            QPainter painter(&glyphs);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            if (!toolkit::DrawOneLine(painter, box, Qt::Alignment(alignment), text, font)) {
+                continue;  // too wide for the box: the label lays it out
+            }
+            ++fast;
+            painter.end();
+            painter.begin(&laidOut);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(box, alignment | Qt::AlignTop | Label::kTextFlags, text);
+            painter.end();
+            QVERIFY2(glyphs == laidOut, qPrintable(text));
+        }
+        // Nearly every caption takes the glyph path; only those too wide for the box do not.
+        QVERIFY2(fast > captions.size() * 9 / 10, qPrintable(QString::number(fast)));
     }
 };
 

@@ -1,8 +1,12 @@
 // The element layer's behaviours that the form's handlers rely on, each checked through real
 // widgets and real (synthetic) input: when Click is raised, the order of mouse events, the
 // list's own keys, accents inside their rows. (The window's tests cover the rest in place.)
+// And the fast reader of the embedded pictures against Qt's own image reader: every shipped
+// picture pixel for pixel, and damaged or foreign bitmaps refused (then Qt's reader decides).
+#include <QBuffer>
 #include <QtTest>
 
+#include "toolkit/bitmap.h"
 #include "toolkit/toolkit.h"
 
 using namespace zentaloger::toolkit;
@@ -25,6 +29,26 @@ struct ListWindow {
         list->setFocus();
     }
 };
+
+// A 5 x 3 bitmap of 20 colours (so 8 bits a pixel, rows padded to 8 bytes) as Qt writes it.
+QByteArray SmallBitmap() {
+    QImage image(5, 3, QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (int i = 0; i < 20; ++i) {
+        colours << qRgb(10 * i, 255 - 7 * i, (i * 53) % 256);
+    }
+    image.setColorTable(colours);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            image.setPixel(x, y, (x + 7 * y) % 20);
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
 
 }  // namespace
 
@@ -111,13 +135,7 @@ class TestToolkit : public QObject {
         QStringList events;
         auto record = [&events](const char* what) {
             return [&events, what](int index, int b, int s, int x, int y) {
-                events << QStringLiteral("%1 %2 %3 %4 %5 %6")
-                              .arg(what)
-                              .arg(index)
-                              .arg(b)
-                              .arg(s)
-                              .arg(x)
-                              .arg(y);
+                events << QString::asprintf("%s %d %d %d %d %d", what, index, b, s, x, y);
             };
         };
         connect(label, &Label::mouseDown, label, record("down"));
@@ -158,6 +176,58 @@ class TestToolkit : public QObject {
             const QString a = QString::fromUtf16(accented), p = QString::fromUtf16(plain);
             QVERIFY2(listRow(a) != listRow(p), qPrintable(a));
             QVERIFY2(label(a) != label(p), qPrintable(a));
+        }
+    }
+
+    void everyEmbeddedPicture() {
+        QList<int> numbers{1000, 1001};
+        for (int n = 101; n <= 351; ++n) {
+            numbers << n << n + 400;
+        }
+        for (int n : numbers) {
+            const QString path = QStringLiteral(":/BITMAP/%1").arg(n);
+            const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!expected.isNull(), qPrintable(path));
+            QVERIFY2(ReadEmbeddedPicture(path) == expected, qPrintable(path));
+        }
+        QVERIFY(ReadEmbeddedPicture(QStringLiteral(":/BITMAP/99")).isNull());
+    }
+
+    // The small bitmap with one little-endian field of its header set (at -1: cut to that
+    // many bytes instead).
+    void damaged_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("read");
+        const QByteArray good = SmallBitmap();
+        const struct {
+            const char* name;
+            int at;
+            qint32 value;
+            bool read;
+        } rows[] = {{"as written", -1, qint32(good.size()), true},
+                    {"rows top down", 22, -3, true},
+                    {"last pixel row cut", -1, qint32(good.size() - 1), false},
+                    {"header only", -1, 54, false},
+                    {"palette over the pixels", 46, 300, false},
+                    {"huge width", 18, 1 << 30, false},
+                    {"run-length coded", 30, 1, false},
+                    {"4 bits a pixel", 28, 4, false},
+                    {"not a bitmap", 0, 'P', false}};
+        for (const auto& row : rows) {
+            QByteArray b = row.at < 0 ? good.left(row.value) : good;
+            for (int i = 0; row.at >= 0 && i < 4; ++i) {
+                b[row.at + i] = char((quint32(row.value) >> (8 * i)) & 0xff);
+            }
+            QTest::newRow(row.name) << b << row.read;
+        }
+    }
+    void damaged() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, read);
+        const QImage image = ReadPaletteBitmap(bytes);
+        QCOMPARE(!image.isNull(), read);
+        if (read) {  // as Qt's own reader reads the same bytes
+            QCOMPARE(image, QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32));
         }
     }
 };
