@@ -60,17 +60,26 @@ class Input {
     std::size_t pos_ = 0;
 };
 
-// Offset and length of the text of field `field` (1-based), or {-1, 0} if it has none.
+// Offset and length of the text of field `field` (1-based), or {-1, 0} if it has none. One
+// plain pass over the bytes: a library search per field paid the sanitizer's range check on
+// every call, tens of thousands of times an edit.
 std::pair<qsizetype, qsizetype> FieldSpan(const QByteArray& bytes, int field) {
-    qsizetype nul = bytes.indexOf('\0');
-    for (int f = 1; f < field && nul >= 0; ++f) {
-        nul = bytes.indexOf('\0', nul + 1);
+    const char* const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype nul = 0;
+    for (int nuls = 0; nul < size; ++nul) {
+        if (data[nul] == '\0' && ++nuls == field) {
+            break;
+        }
     }
-    if (nul < 0) {
+    if (nul >= size) {
         return {-1, 0};
     }
-    const qsizetype end = bytes.indexOf('\0', nul + 1);
-    return {nul + 1, (end < 0 ? bytes.size() : end) - nul - 1};
+    qsizetype end = nul + 1;
+    while (end < size && data[end] != '\0') {
+        ++end;
+    }
+    return {nul + 1, end - nul - 1};
 }
 
 // The edits work in one buffer kept from input to input, large enough for any edited resource,
