@@ -80,8 +80,6 @@ class TestViewState : public QObject {
             << QByteArray() << true << u"database: the program's resource "_qs;
         QTest::newRow("empty resource")
             << QByteArray() << false << u"database: field 1 (byte 0): invalid argument"_qs;
-        QTest::newRow("bad reference") << WithFields({{ListLabelNo(0, 0, 0), u"X"_qs}}) << false
-                                       << u"database: field 2,257 "_qs;
     }
 
     void startUp() {
