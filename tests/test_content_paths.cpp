@@ -25,13 +25,10 @@ using Count = std::function<int(const Database&)>;
 const Database* Shipped() {
     static const std::unique_ptr<Database> db = []() -> std::unique_ptr<Database> {
         const ReadResult read = ReadSources(QStringLiteral(ZENTALOGER_SOURCES));
-        if (!read.errors.empty()) {
-            qWarning("%s", qPrintable(read.errors.front().ToString()));
-            return nullptr;
-        }
-        const CompileResult compiled = Compile(read.set);
-        if (!compiled.errors.empty()) {
-            qWarning("%s", qPrintable(compiled.errors.front().ToString()));
+        const CompileResult compiled = read.errors.empty() ? Compile(read.set) : CompileResult{};
+        const auto& errors = read.errors.empty() ? compiled.errors : read.errors;
+        if (!errors.empty()) {
+            qWarning("%s", qPrintable(errors.front().ToString()));
             return nullptr;
         }
         return LoadDatabase(EncodeResource(compiled.fields));

@@ -81,7 +81,9 @@ QString TestSpeciesName(int s, int language) {
 int SpeciesFieldIndex(int species, int fieldInRecord) {
     return SpeciesField(species, fieldInRecord) - 1;
 }
-int MoveFieldIndex(int move, int fieldInRecord) { return MoveField(move, fieldInRecord) - 1; }
+int MoveFieldIndex(int move, int fieldInRecord) {
+    return MoveField(move, fieldInRecord) - 1;
+}
 
 std::vector<QString> TestDatabaseFields() {
     std::vector<QString> f;
@@ -115,14 +117,11 @@ std::vector<QString> TestDatabaseFields() {
         for (int stat = 0; stat < kStatCount; ++stat) {
             number(s == 249 ? 4 : 1 + (s + stat) % 3);
         }
-        for (int language = 0; language < 2; ++language) {
-            f.push_back(Label(s, language));
-        }
-        for (int language = 0; language < 2; ++language) {
-            f.push_back(Label(evolutionary[s], language));
-        }
-        for (int language = 0; language < 2; ++language) {
-            f.push_back(Label(alphabetical[language][s], language));
+        for (int order = 0; order < 3; ++order) {
+            for (int language = 0; language < 2; ++language) {
+                const int shown[] = {s, evolutionary[s], alphabetical[language][s]};
+                f.push_back(Label(shown[order], language));
+            }
         }
         const auto& t1 = kTypes[s % kTypes.size()];
         const auto& t2 = kTypes[(s + 1) % kTypes.size()];
@@ -130,9 +129,9 @@ std::vector<QString> TestDatabaseFields() {
         f.push_back(dual ? t1[0] + QStringLiteral("   /   ") + t2[0] : t1[0]);
         f.push_back(dual ? t1[1] + QStringLiteral("   /   ") + t2[1] : t1[1]);
         const int cm = 20 + s * 3;
-        f.push_back(cm % 100 == 0   ? QStringLiteral("%1 м   ").arg(cm / 100)
-                    : cm < 100      ? QStringLiteral("%1 см").arg(cm)
-                                    : QStringLiteral("%1 м   %2 см").arg(cm / 100).arg(cm % 100));
+        f.push_back(cm % 100 == 0 ? QStringLiteral("%1 м   ").arg(cm / 100)
+                    : cm < 100    ? QStringLiteral("%1 см").arg(cm)
+                                  : QStringLiteral("%1 м   %2 см").arg(cm / 100).arg(cm % 100));
         const int inches = static_cast<int>(cm / 2.54 + 0.5);
         f.push_back(QStringLiteral("%1 '   %2 \"").arg(inches / 12).arg(inches % 12));
         f.push_back(QStringLiteral("%1 кг").arg(1 + s));
@@ -163,11 +162,7 @@ std::vector<QString> TestDatabaseFields() {
                 f.push_back(k == 1 ? QStringLiteral("НОЧЬЮ") : QString());
                 f.push_back(k == 1 ? QStringLiteral("AT NIGHT") : QString());
             } else {
-                number(-1);
-                number(-1);
-                for (int i = 0; i < 4; ++i) {
-                    f.push_back(QString());
-                }
+                f.insert(f.end(), {u"-1"_qs, u"-1"_qs, {}, {}, {}, {}});
             }
         }
 
@@ -190,6 +185,8 @@ std::vector<QString> TestDatabaseFields() {
     return f;
 }
 
-QByteArray TestDatabase() { return EncodeResource(TestDatabaseFields()); }
+QByteArray TestDatabase() {
+    return EncodeResource(TestDatabaseFields());
+}
 
 }  // namespace zentaloger::testdata

@@ -14,11 +14,16 @@ using Kind = DatabaseError::Kind;
 
 namespace {
 
-QString Num(Number n) {
+QString S(QStringView text) {
+    return text.toString();
+}
+QString S(Number n) {
     return QString::number(n);
 }
 
 using Entry = std::function<QString(const Database&)>;
+// The entry `path` of the loaded database, shown as text.
+#define AT(path) [](const Database& db) { return S(db.path); }
 
 int Level(int s, int slot, int part) {
     return SpeciesFieldNo(s, kLevel0 + 2 * slot + part);
@@ -52,108 +57,75 @@ class TestLoader : public QObject {
     // Resources that must load, each with one entry whose complete shown text is known.
     void loaded_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Entry>("entry");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<Entry>("entry");
         const QByteArray valid = EncodeResource(ValidFields());
         const auto F = ValidField;
-        auto row = [](const char* name, const QByteArray& b, Entry e, const QString& expected) {
-            QTest::newRow(name) << b << e << expected;
+        auto row = [](const char* name, const QByteArray& b, const QString& expected, Entry e) {
+            QTest::newRow(name) << b << expected << e;
+        };
+        auto ok = [&](const char* name, const QString& expected, Entry e) {
+            row(name, valid, expected, e);
+        };
+        auto edit = [&](const char* name, const FieldEdits& e, const QString& expected, Entry en) {
+            row(name, WithFields(e), expected, en);
         };
         // Captions in front of the prefixed fields, the last entry of each table, and the rows
         // of each order; the synthetic evolutionary order puts the standalone species last to
         // first, its alphabetical orders differ per language.
-        row(
-            "move 0 type ru", valid, [](auto& db) { return db.moves[0].moveType[0].toString(); },
-            u"ТИП:   "_qs + F(MoveFieldNo(0, 3)));
-        row(
-            "move 249 power points", valid,
-            [](auto& db) { return Num(db.moves[249].movePowerPoints); }, F(MoveFieldNo(249, 9)));
-        row(
-            "species 1 dual type en", valid,
-            [](auto& db) { return db.species[1].typeLabel[1].toString(); },
-            u"TYPE:   "_qs + F(SpeciesFieldNo(1, 14)));
-        row(
-            "species 250 height ru", valid,
-            [](auto& db) { return db.species[250].heightLabel[0].toString(); },
-            u"РОСТ:   "_qs + F(SpeciesFieldNo(250, 15)));
-        row(
-            "species 250 weight en", valid,
-            [](auto& db) { return db.species[250].weightLabel[1].toString(); },
-            u"WEIGHT:   "_qs + F(SpeciesFieldNo(250, 18)));
-        row(
-            "species 250 edition entry 6", valid,
-            [](auto& db) { return db.species[250].editionInfo[6].toString(); }, F(Edition(250, 6)));
-        row(
-            "row 93 evolutionary ru", valid,
-            [](auto& db) { return db.listLabel[93][0][1].toString(); },
-            u"251 - "_qs + testdata::TestSpeciesName(250, 0));
-        row(
-            "row 17 alphabetical en", valid,
-            [](auto& db) { return db.listLabel[17][1][2].toString(); }, F(ListLabelNo(17, 1, 2)));
-        row(
-            "species 91 evolution slot 1 hold en", valid,
-            [](auto& db) { return db.species[91].evolutionHold[1][1].toString(); },
-            F(Evo(91, 1, 5)));
-        row(
-            "species 250 last level slot", valid,
-            [](auto& db) { return Num(db.species[250].levelMoveLevel[11]); }, F(Level(250, 11, 1)));
-        row(
-            "species 50 last TM label", valid,
-            [](auto& db) { return db.species[50].tmLabel[49].toString(); }, F(Tm(50, 49, 0)));
-        row(
-            "species 7 last HM move", valid, [](auto& db) { return Num(db.species[7].hmMove[6]); },
-            F(Hm(7, 6, 1)));
+        ok("move 0 type ru", u"ТИП:   "_qs + F(MoveFieldNo(0, 3)), AT(moves[0].moveType[0]));
+        ok("move 249 power points", F(MoveFieldNo(249, 9)), AT(moves[249].movePowerPoints));
+        ok("species 1 dual type en", u"TYPE:   "_qs + F(SpeciesFieldNo(1, 14)),
+           AT(species[1].typeLabel[1]));
+        ok("species 250 height ru", u"РОСТ:   "_qs + F(SpeciesFieldNo(250, 15)),
+           AT(species[250].heightLabel[0]));
+        ok("species 250 weight en", u"WEIGHT:   "_qs + F(SpeciesFieldNo(250, 18)),
+           AT(species[250].weightLabel[1]));
+        ok("species 250 edition entry 6", F(Edition(250, 6)), AT(species[250].editionInfo[6]));
+        ok("row 93 evolutionary ru", u"251 - "_qs + testdata::TestSpeciesName(250, 0),
+           AT(listLabel[93][0][1]));
+        ok("row 17 alphabetical en", F(ListLabelNo(17, 1, 2)), AT(listLabel[17][1][2]));
+        ok("species 91 evolution slot 1 hold en", F(Evo(91, 1, 5)),
+           AT(species[91].evolutionHold[1][1]));
+        ok("species 250 last level slot", F(Level(250, 11, 1)),
+           AT(species[250].levelMoveLevel[11]));
+        ok("species 50 last TM label", F(Tm(50, 49, 0)), AT(species[50].tmLabel[49]));
+        ok("species 7 last HM move", F(Hm(7, 6, 1)), AT(species[7].hmMove[6]));
 
         // Whatever follows the NUL that ends the last field is never read.
-        const Entry last = [](auto& db) { return Num(db.species[250].hmMove[6]); };
-        row("without the four trailing NULs", valid.chopped(4), last, F(kFields));
-        row("garbage after the last NUL", valid.chopped(4) + "12a\x98\xFF no NUL", last,
-            F(kFields));
+        row("without the four trailing NULs", valid.chopped(4), F(kFields),
+            AT(species[250].hmMove[6]));
+        row("garbage after the last NUL", valid.chopped(4) + "12a\x98\xFF no NUL", F(kFields),
+            AT(species[250].hmMove[6]));
 
         // Values that are odd, but that every reader handles.
-        auto edit = [&row](const char* name, const FieldEdits& e, Entry entry, const QString& t) {
-            row(name, WithFields(e), entry, t);
-        };
-        const Entry tmLabel = [](auto& db) { return db.species[kS].tmLabel[0].toString(); };
-        edit(
-            "empty English type, after its caption", {{SpeciesFieldNo(3, 14), QString()}},
-            [](auto& db) { return db.species[3].typeLabel[1].toString(); }, u"TYPE:   "_qs);
-        edit(
-            "empty Russian move type", {{MoveFieldNo(5, 3), QString()}},
-            [](auto& db) { return db.moves[5].moveType[0].toString(); }, u"ТИП:   "_qs);
-        edit(
-            "number at the upper limit", {{MoveFieldNo(100, 7), u"2147483647"_qs}},
-            [](auto& db) { return Num(db.moves[100].movePower); }, u"2147483647"_qs);
-        edit(
-            "number at the lower limit", {{MoveFieldNo(100, 8), u"-2147483648"_qs}},
-            [](auto& db) { return Num(db.moves[100].moveAccuracy); }, u"-2147483648"_qs);
-        edit("TM label not matching its move", {{Tm(kS, 0, 1), u"44"_qs}}, tmLabel, u"TM1"_qs);
-        edit(
-            "free TM slot with move -7 and a label",
-            {{Tm(kS, 30, 0), u"TM44"_qs}, {Tm(kS, 30, 1), u"-7"_qs}},
-            [](auto& db) { return Num(db.species[kS].tmMove[30]); }, u"-7"_qs);
-        edit(
-            "free level and evolution slots with targets 999",
-            {{Level(kS, 11, 0), u"999"_qs}, {Evo(200, 0, 1), u"999"_qs}},
-            [](auto& db) { return Num(db.species[200].evolutionTo[0]); }, u"999"_qs);
-        edit(
-            "highest move and species indices",
-            {{Level(kS, 0, 0), u"249"_qs}, {Hm(kS, 0, 1), u"249"_qs}, {Evo(60, 0, 1), u"250"_qs}},
-            [](auto& db) { return Num(db.species[60].evolutionTo[0]); }, u"250"_qs);
-        edit(
-            "edition entries with a gap", {{Edition(2, 1), QString()}},
-            [](auto& db) { return db.species[2].editionInfo[2].toString(); }, F(Edition(2, 2)));
-        edit(
-            "numerical order permuted, a name spelt differently in another order",
-            {{ListLabelNo(7, 0, 0), F(ListLabelNo(8, 0, 0))},
-             {ListLabelNo(8, 0, 0), F(ListLabelNo(7, 0, 0))},
-             {ListLabelNo(0, 1, 1), F(ListLabelNo(0, 1, 1)) + u'E'}},
-            [](auto& db) { return db.listLabel[7][0][0].toString(); }, F(ListLabelNo(8, 0, 0)));
+        edit("empty English type, after its caption", {{SpeciesFieldNo(3, 14), QString()}},
+             u"TYPE:   "_qs, AT(species[3].typeLabel[1]));
+        edit("number at the upper limit", {{MoveFieldNo(100, 7), u"2147483647"_qs}},
+             u"2147483647"_qs, AT(moves[100].movePower));
+        edit("number at the lower limit", {{MoveFieldNo(100, 8), u"-2147483648"_qs}},
+             u"-2147483648"_qs, AT(moves[100].moveAccuracy));
+        edit("TM label not matching its move", {{Tm(kS, 0, 1), u"44"_qs}}, u"TM1"_qs,
+             AT(species[kS].tmLabel[0]));
+        edit("free TM slot with move -7 and a label",
+             {{Tm(kS, 30, 0), u"TM44"_qs}, {Tm(kS, 30, 1), u"-7"_qs}}, u"-7"_qs,
+             AT(species[kS].tmMove[30]));
+        edit("free level and evolution slots with targets 999",
+             {{Level(kS, 11, 0), u"999"_qs}, {Evo(200, 0, 1), u"999"_qs}}, u"999"_qs,
+             AT(species[200].evolutionTo[0]));
+        edit("highest move and species indices",
+             {{Level(kS, 0, 0), u"249"_qs}, {Hm(kS, 0, 1), u"249"_qs}, {Evo(60, 0, 1), u"250"_qs}},
+             u"250"_qs, AT(species[60].evolutionTo[0]));
+        edit("edition entries with a gap", {{Edition(2, 1), QString()}}, F(Edition(2, 2)),
+             AT(species[2].editionInfo[2]));
+        edit("numerical order permuted, a name spelt differently in another order",
+             {{ListLabelNo(7, 0, 0), F(ListLabelNo(8, 0, 0))},
+              {ListLabelNo(8, 0, 0), F(ListLabelNo(7, 0, 0))},
+              {ListLabelNo(0, 1, 1), F(ListLabelNo(0, 1, 1)) + u'E'}},
+             F(ListLabelNo(8, 0, 0)), AT(listLabel[7][0][0]));
         QByteArray undefined = WithFields({{MoveFieldNo(2, 5), u"a?b"_qs}});
         undefined[FieldStart(undefined, MoveFieldNo(2, 5)) + 1] = '\x98';
-        row(
-            "undefined byte in a text", undefined,
-            [](auto& db) { return db.moves[2].moveDescription[0].toString(); }, u"a\uFFFDb"_qs);
+        row("undefined byte in a text", undefined, u"a\uFFFDb"_qs, AT(moves[2].moveDescription[0]));
     }
 
     void loaded() {

@@ -55,18 +55,15 @@ std::vector<int> MaterialsByArea(const QImage& image) {
     std::map<int, int> area;
     for (const auto& [index, count] : IndexCounts(image)) {
         if (index >= kRampBase && index < kScleraIndex) {
-            area[(index - kRampBase) / kShades] -= count;
+            area[(index - kRampBase) / kShades] += count;
         }
     }
-    std::vector<std::pair<int, int>> sorted;
-    for (const auto& [material, negativeArea] : area) {
-        sorted.push_back({negativeArea, material});
-    }
-    std::sort(sorted.begin(), sorted.end());
     std::vector<int> materials;
-    for (const auto& entry : sorted) {
-        materials.push_back(entry.second);
+    for (const auto& entry : area) {
+        materials.push_back(entry.first);
     }
+    std::stable_sort(materials.begin(), materials.end(),
+                     [&area](int a, int b) { return area[a] > area[b]; });
     return materials;
 }
 

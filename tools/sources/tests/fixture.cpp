@@ -1,5 +1,9 @@
 #include "fixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "database.h"
 #include "rules.h"
 
@@ -24,6 +28,26 @@ QString Letters(int n, const QString& alphabet, int count) {
 
 QString FixtureMoveName(int index) {
     return QStringLiteral("MOVE ") + Letters(index, kLatin, 2);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+int EditFile(const QString& path, const QString& find, const QString& replace) {
+    QString text = QString::fromUtf8(ReadFile(path));
+    const qsizetype at = text.indexOf(find);
+    if (at < 0 || !WriteFile(path, text.replace(at, find.size(), replace).toUtf8())) {
+        return 0;
+    }
+    return static_cast<int>(text.left(at).count(u'\n')) + 1;
 }
 
 SourceSet Fixture() {

@@ -13,4 +13,10 @@ SourceSet Fixture();
 // The English name of fixture move `index` ("MOVE AA", "MOVE AB", ...).
 QString FixtureMoveName(int index);
 
+// Whole files, for tests that edit written sources: empty when unreadable; the folder is made.
+QByteArray ReadFile(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+// Replaces the first `find` in the file; returns the 1-based line of the edit, or 0.
+int EditFile(const QString& path, const QString& find, const QString& replace);
+
 }  // namespace zentaloger::sources

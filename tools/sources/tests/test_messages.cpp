@@ -2,49 +2,21 @@
 // for values a terminal cannot show whole, characters outside the database's set, a missing
 // sources folder, and a dump into a folder that already holds files.
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "compile.h"
 #include "fixture.h"
+#include "runprogram.h"
 #include "sources.h"
 #include "writer.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;
 
-namespace {
-
-struct Run {
-    int status = -1;
-    QString err;
-};
-
-Run Zentadata(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZENTADATA), args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) {
-        return {};
-    }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-}  // namespace
+using zentaloger::testing::RunProgram;
 
 class TestMessages : public QObject {
     Q_OBJECT
@@ -98,15 +70,13 @@ class TestMessages : public QObject {
         QFETCH(QString, find);
         QFETCH(QString, replace);
         const QString species = sources_.filePath(QStringLiteral("species/005.toml"));
-        const QByteArray original = ReadFile(species);
-        const auto restore = qScopeGuard([&] { WriteFile(species, original); });
+        const auto restore =
+            qScopeGuard([species, bytes = ReadFile(species)] { WriteFile(species, bytes); });
         QTemporaryDir target;
         QString folder = sources_.path();
         QStringList args;
         if (command == QLatin1String("compile")) {
-            QVERIFY(original.contains(find.toUtf8()));
-            QVERIFY(
-                WriteFile(species, QByteArray(original).replace(find.toUtf8(), replace.toUtf8())));
+            QVERIFY(EditFile(species, find, replace) > 0);
             args = {QStringLiteral("compile"), folder, work_.filePath(QStringLiteral("out.db"))};
         } else if (command == QLatin1String("compile-missing")) {
             folder = target.filePath(QStringLiteral("missing"));
@@ -123,7 +93,7 @@ class TestMessages : public QObject {
             }
         }
 
-        const Run run = Zentadata(args);
+        const auto run = RunProgram(QStringLiteral(ZENTADATA), args, {});
         QTEST(run.status, "status");
         QFETCH(QString, expect);
         QFETCH(QString, absent);
