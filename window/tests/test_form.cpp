@@ -11,10 +11,65 @@
 using namespace zentaloger;
 using namespace zentaloger::testing;
 
+namespace {
+
+// The threads of Qt's worker pool that this process has started (Linux names them so).
+int WorkerThreads() {
+    int count = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        count += name.open(QIODevice::ReadOnly) && name.readAll().startsWith("Thread (pooled)");
+    }
+    return count;
+}
+
+}  // namespace
+
 class TestForm : public QObject {
     Q_OBJECT
 
   private slots:
+    // Painting never hands work to worker threads and waits for them: waking one costs more
+    // than a whole step through the list. Qt starts them only when first needed, so this
+    // runs first, before anything else in this process could have started them.
+    void paintsWithoutWorkerThreads() {
+        Window w;
+        for (int page = 0; page < pages::kPageCount; ++page) {
+            w.pages.ShowPage(page);
+            for (int step = 0; step < 20; ++step) {
+                QTest::keyClick(w.list(), Qt::Key_Down);
+                w.form->repaint();
+            }
+        }
+        QCOMPARE(WorkerThreads(), 0);
+    }
+
+    // The card's picture is drawn whole wherever nothing lies over it, also where the edition
+    // marks cut its region into pieces.
+    void cardPicture() {
+        Window w;
+        for (int number : {1, 128, 251}) {
+            w.show(number);
+            auto* picture = w.get<toolkit::Image>("imgZENTARI");
+            const QRect box(picture->mapTo(w.form.get(), QPoint(0, 0)), picture->size());
+            QRegion uncovered(box);
+            for (QWidget* other : w.form->findChildren<QWidget*>()) {
+                if (other != picture && other->isVisible() && other->objectName() != "shpZENTARI" &&
+                    !qobject_cast<toolkit::Frame*>(other)) {
+                    uncovered -= QRect(other->mapTo(w.form.get(), QPoint(0, 0)), other->size());
+                }
+            }
+            QVERIFY(uncovered.rectCount() > 1);  // the marks do cut it
+            const QImage shown = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage expected = QImage(QStringLiteral(":/BITMAP/%1").arg(100 + number))
+                                        .convertToFormat(QImage::Format_RGB32);
+            for (const QRect& part : uncovered) {
+                QCOMPARE(shown.copy(part), expected.copy(part.translated(-box.topLeft())));
+            }
+        }
+    }
+
     // Start in English, in order `order`: page from `top`, click line `line`, optionally
     // scroll to `scroll`; then, counting the card's rebuilds, what `clicks` names in turn: a
     // language label ("ru", "en"), an order option ("o0" to "o2"; "x2" with the right
