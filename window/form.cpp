@@ -15,6 +15,7 @@
 
 #include "placement.h"
 #include "thumb.h"
+#include "toolkit/bitmap.h"
 #include "windowlayout.h"
 
 namespace zentaloger {
@@ -71,6 +72,11 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
         list_->setStyle(style);
     }
     connect(list_, &toolkit::ListBox::click, this, &Form::lstZENTARI_Click);
+    // Long enough after a step for its frame to be painted first, well inside the gap of a
+    // held key's repeats.
+    prepare_.setSingleShot(true);
+    prepare_.setInterval(10);
+    connect(&prepare_, &QTimer::timeout, this, &Form::PrepareNeighbours);
     connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
     navigation_ = new Navigation(this, view_, elements_,
                                  {.refillList = [this] { RefillList(false); },
@@ -247,6 +253,16 @@ void Form::ShowSpecies() {
     weight_->setCaption(species.weightLabel[language].toString());
     picture_->setPicture(100 + number);
     pages_.refresh(number);
+    prepare_.start();
+}
+
+void Form::PrepareNeighbours() {
+    // Up first: the picture just left is usually still stored, and Down is the likelier next.
+    for (int row : {view_.selectedRow - 1, view_.selectedRow + 1}) {
+        if (row >= 1 && row <= kSpeciesCount) {
+            toolkit::PreparePicture(100 + SpeciesNumberAtRow(db_, view_, row));
+        }
+    }
 }
 
 // ---- Closing and moving

@@ -7,6 +7,7 @@
 // The detail pages attach through the pages interface: the form calls them where their work
 // belongs and knows nothing of any one page.
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -64,6 +65,9 @@ class Form : public QWidget {
     void DragWindow(QPoint global);
     void FixLook();
     void SetIcon();
+    // Decodes the large pictures of the rows above and below the selected one while the
+    // window is idle, so that stepping through the list only swaps pictures in.
+    void PrepareNeighbours();
     void Centre();
 
     const Database& db_;
@@ -84,6 +88,7 @@ class Form : public QWidget {
     std::array<toolkit::OptionButton*, kOrderCount> orders_{};
     std::array<toolkit::Label*, kLanguageCount> languages_{};
 
+    QTimer prepare_;
     bool iconSet_ = false;
     bool dragging_ = false;
     bool systemMove_ = false;

@@ -184,13 +184,25 @@ class TestToolkit : public QObject {
         for (int n = 101; n <= 351; ++n) {
             numbers << n << n + 400;
         }
+        auto expected = [](int n) {
+            return QImage(QStringLiteral(":/BITMAP/%1").arg(n))
+                .convertToFormat(QImage::Format_RGB32);
+        };
         for (int n : numbers) {
             const QString path = QStringLiteral(":/BITMAP/%1").arg(n);
-            const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
-            QVERIFY2(!expected.isNull(), qPrintable(path));
-            QVERIFY2(ReadEmbeddedPicture(path) == expected, qPrintable(path));
+            QVERIFY2(!expected(n).isNull(), qPrintable(path));
+            QVERIFY2(ReadEmbeddedPicture(path) == expected(n), qPrintable(path));
+            // Through the store of decoded pictures, which stays within its budget.
+            QVERIFY2(EmbeddedPixmap(n).toImage() == expected(n), qPrintable(path));
+            QVERIFY(PictureStoreBytes() <= kPictureStoreBudget + expected(n).sizeInBytes());
+        }
+        // Back over the last ones, now from the store: each still its own picture.
+        for (qsizetype k = numbers.size() - 1; k >= numbers.size() - 6; --k) {
+            QVERIFY2(EmbeddedPixmap(numbers[k]).toImage() == expected(numbers[k]),
+                     qPrintable(QString::number(numbers[k])));
         }
         QVERIFY(ReadEmbeddedPicture(QStringLiteral(":/BITMAP/99")).isNull());
+        QVERIFY(EmbeddedPixmap(99).isNull());
     }
 
     // The small bitmap with one little-endian field of its header set (at -1: cut to that

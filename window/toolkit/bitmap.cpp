@@ -1,9 +1,11 @@
 #include "bitmap.h"
 
 #include <QResource>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace zentaloger::toolkit {
 
@@ -95,6 +97,56 @@ QImage ReadEmbeddedPicture(const QString& path) {
         image = QImage::fromData(bytes);
     }
     return image;
+}
+
+namespace {
+
+struct Stored {
+    int number;
+    QPixmap picture;
+    std::size_t bytes;
+};
+
+std::vector<Stored>& Store() {  // most recently used first
+    static std::vector<Stored> store;
+    return store;
+}
+
+}  // namespace
+
+QPixmap EmbeddedPixmap(int number) {
+    std::vector<Stored>& store = Store();
+    const auto found = std::find_if(store.begin(), store.end(),
+                                    [number](const Stored& s) { return s.number == number; });
+    if (found != store.end()) {
+        std::rotate(store.begin(), found, found + 1);
+        return store.front().picture;
+    }
+    QImage image = ReadEmbeddedPicture(QStringLiteral(":/BITMAP/%1").arg(number));
+    if (image.isNull()) {
+        return {};
+    }
+    const std::size_t bytes = std::size_t(image.sizeInBytes());
+    store.insert(store.begin(), {number, QPixmap::fromImage(std::move(image)), bytes});
+    std::size_t total = 0;
+    const auto kept = std::find_if(store.begin() + 1, store.end(), [&total](const Stored& s) {
+        total += s.bytes;
+        return total > kPictureStoreBudget;
+    });
+    store.erase(kept, store.end());
+    return store.front().picture;
+}
+
+void PreparePicture(int number) {
+    EmbeddedPixmap(number);
+}
+
+std::size_t PictureStoreBytes() {
+    std::size_t total = 0;
+    for (const Stored& s : Store()) {
+        total += s.bytes;
+    }
+    return total;
 }
 
 }  // namespace zentaloger::toolkit

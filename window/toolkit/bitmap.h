@@ -6,6 +6,8 @@
 
 #include <QByteArrayView>
 #include <QImage>
+#include <QPixmap>
+#include <cstddef>
 
 namespace zentaloger::toolkit {
 
@@ -18,5 +20,16 @@ QImage ReadPaletteBitmap(QByteArrayView bytes);
 // Qt's image reader for anything else; a null image if there is no such picture or it cannot
 // be read.
 QImage ReadEmbeddedPicture(const QString& path);
+
+// Embedded bitmap `number` (":/BITMAP/<number>") as a pixmap, or a null pixmap. The pictures
+// used last stay decoded, up to kPictureStoreBudget bytes besides the one used now, so that
+// stepping back and forth through the list, a picture shown in two places, and a picture
+// prepared ahead of its use are decoded once. User-interface thread only.
+QPixmap EmbeddedPixmap(int number);
+// Decodes bitmap `number` into the store while there is time, for an EmbeddedPixmap soon.
+void PreparePicture(int number);
+
+inline constexpr std::size_t kPictureStoreBudget = 1 << 20;
+std::size_t PictureStoreBytes();  // the bytes of the decoded pictures the store holds
 
 }  // namespace zentaloger::toolkit

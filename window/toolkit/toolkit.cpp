@@ -330,13 +330,14 @@ bool Image::setPicture(int number) {
     if (number == number_ && !picture_.isNull()) {
         return true;
     }
-    QImage image = ReadEmbeddedPicture(QStringLiteral(":/BITMAP/%1").arg(number));
-    if (image.isNull()) {
+    QPixmap picture = EmbeddedPixmap(number);
+    if (picture.isNull()) {
         clearPicture();
         return false;
     }
-    picture_ = QPixmap::fromImage(std::move(image));
+    picture_ = std::move(picture);
     number_ = number;
+    MarkOpaqueIfCovered();
     update();
     return true;
 }
@@ -344,7 +345,20 @@ bool Image::setPicture(int number) {
 void Image::clearPicture() {
     picture_ = QPixmap();
     number_ = 0;
+    MarkOpaqueIfCovered();
     update();
+}
+
+void Image::MarkOpaqueIfCovered() {
+    // A picture that covers the whole element hides what lies behind it, which then need not
+    // be painted first: for the card's picture, a fill of the whole picture area every step.
+    const QSizeF picture = picture_.deviceIndependentSize();
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 !picture_.isNull() && picture.width() >= width() && picture.height() >= height());
+}
+
+void Image::resizeEvent(QResizeEvent*) {
+    MarkOpaqueIfCovered();
 }
 
 void Image::paintEvent(QPaintEvent* event) {

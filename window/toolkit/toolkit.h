@@ -161,8 +161,11 @@ class Image : public MouseElement {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void MarkOpaqueIfCovered();
+
     QPixmap picture_;
     int number_ = 0;
 };
