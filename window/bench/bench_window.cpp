@@ -152,10 +152,10 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
     // step's cost without it.
     std::printf(
         "Down held at 30/s on the %s page, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f "
-        "ms, median %.2f ms (limit 2 each)\n",
+        "ms, median %.2f ms, %zd over 2 ms (limit 2 each)\n",
         names[page], steps.size(), *std::max_element(steps.begin(), steps.end()),
-        *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99),
-        Median(steps));
+        *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99), Median(steps),
+        std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2; }));
 }
 
 }  // namespace
