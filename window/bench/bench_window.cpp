@@ -16,6 +16,7 @@
 //   keys    Down held with key auto-repeat at 30 repeats per second from the first row to the
 //           last with each page open in turn, every step (the key, the list's scroll or line,
 //           the card and the pages, the repaint of what changed): slowest, 99th, median;
+//           beside them, at the same pace, fixed work as long as the median step;
 // on the offscreen platform, with the shipped database and pictures. `bench_window keys` runs
 // only the last, to profile a step (valgrind --tool=callgrind); `bench_window keys N` only
 // with page N open.
@@ -102,6 +103,44 @@ double MedianMicros(int rounds, Step step) {
     return Median(us);
 }
 
+// Work with no Qt in it: integer steps scattered over a 2 MB buffer, as painting touches
+// the backing store. Run between the keys' steps and as long as their median, it shows how far
+// the machine alone stretches a step of that length.
+class FixedWork {
+  public:
+    FixedWork() : buffer_(1 << 19) {
+        for (int i = 0; i < 15; ++i) {
+            rates_.push_back(kProbe / timed(kProbe));
+        }
+    }
+
+    // Runs the work that took `ms` by the median rate so far, and learns the rate again: in
+    // between the keys its buffer is cold, which a probe run back to back does not see.
+    double timedMs(double ms) {
+        const long steps = long(ms * Median(rates_));
+        const double took = timed(steps);
+        rates_.push_back(steps / took);
+        return took;
+    }
+
+  private:
+    static constexpr long kProbe = 200000;
+
+    double timed(long steps) {
+        QElapsedTimer clock;
+        clock.start();
+        for (long i = 0; i < steps; ++i) {
+            seed_ = seed_ * 1103515245u + 12345u;
+            buffer_[(seed_ >> 8) & (buffer_.size() - 1)] += seed_;
+        }
+        return std::max<qint64>(clock.nsecsElapsed(), 1) / 1e6;
+    }
+
+    std::vector<unsigned> buffer_;
+    unsigned seed_ = 1;
+    std::vector<double> rates_;  // steps per ms
+};
+
 // Counts the paint events that reach any widget.
 class PaintCounter : public QObject {
   public:
@@ -115,7 +154,8 @@ class PaintCounter : public QObject {
 };
 
 // Down held with key auto-repeat through the whole list with `page` open: a repeat every
-// 33 ms; each step is the key's handling and the repaint of what it changed.
+// 33 ms; each step is the key's handling and the repaint of what it changed. Half-way between
+// two repeats, fixed work as long as the median step so far runs as the baseline.
 void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
               zentaloger::pages::DetailPages& pages, int page) {
     static const char* const names[] = {"statistics", "description", "evolution",
@@ -127,7 +167,8 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
     form.RefillList(false);
     form.ShowSpecies();
     QCoreApplication::processEvents();  // painted before the first key, not inside its step
-    std::vector<double> steps, cpuSteps;
+    std::vector<double> steps, cpuSteps, fixed;
+    FixedWork work;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
@@ -143,6 +184,11 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
         QCoreApplication::processEvents();
         steps.push_back(step.nsecsElapsed() / 1e6);
         cpuSteps.push_back(ThreadCpuMs() - cpu);
+        while (clock.elapsed() < 33LL * i + 16) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+        fixed.push_back(work.timedMs(Median(steps)));
     }
     if (state.view.selectedRow != zentaloger::kSpeciesCount) {
         std::fprintf(stderr, "Down held ended at row %d\n", int(state.view.selectedRow));
@@ -156,6 +202,11 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
         names[page], steps.size(), *std::max_element(steps.begin(), steps.end()),
         *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99), Median(steps),
         std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2; }));
+    std::printf(
+        "  baseline, fixed work as long as the median step: slowest %.2f ms, 99th %.2f ms, "
+        "median %.2f ms, %zd over 2 ms\n",
+        *std::max_element(fixed.begin(), fixed.end()), Percentile(fixed, 0.99), Median(fixed),
+        std::count_if(fixed.begin(), fixed.end(), [](double ms) { return ms > 2; }));
 }
 
 }  // namespace
