@@ -33,7 +33,9 @@ constexpr int SpeciesField(int species, int fieldInRecord) {
 constexpr int ListLabelField(int row, int language, int order) {
     return SpeciesField(row, 7 + 2 * order + language);
 }
-constexpr int EditionField(int species, int entry) { return SpeciesField(species, 21 + entry); }
+constexpr int EditionField(int species, int entry) {
+    return SpeciesField(species, 21 + entry);
+}
 constexpr int EvolutionFromField(int species, int slot) {
     return SpeciesField(species, 28 + 6 * slot);
 }
@@ -43,7 +45,9 @@ constexpr int EvolutionToField(int species, int slot) {
 constexpr int LevelMoveField(int species, int slot) {
     return SpeciesField(species, 58 + 2 * slot);
 }
-constexpr int TmMoveField(int species, int slot) { return SpeciesField(species, 83 + 2 * slot); }
+constexpr int TmMoveField(int species, int slot) {
+    return SpeciesField(species, 83 + 2 * slot);
+}
 constexpr int HmMoveField(int species, int slot) {
     return SpeciesField(species, 183 + 2 * slot);
 }

@@ -9,10 +9,9 @@ StartupState StartUp(const QString& resourcePath) {
     {
         QFile resource(resourcePath);
         if (!resource.open(QIODevice::ReadOnly)) {
-            throw std::runtime_error(
-                QString(QStringLiteral("database: the program's resource ") + resourcePath +
-                        QStringLiteral(" cannot be read"))
-                    .toStdString());
+            throw std::runtime_error(QString(QStringLiteral("database: the program's resource ") +
+                                             resourcePath + QStringLiteral(" cannot be read"))
+                                         .toStdString());
         }
         const QByteArray bytes = resource.readAll();
         state.database = LoadDatabase(bytes);

@@ -8,8 +8,8 @@ namespace zentaloger {
 qsizetype FieldByteOffset(const QByteArray& bytes, int field) {
     qsizetype position = 0;  // the NUL in front of field 1
     for (int f = 1; f < field; ++f) {
-        const void* nul = std::memchr(bytes.constData() + position + 1, 0,
-                                      bytes.size() - position - 1);
+        const void* nul =
+            std::memchr(bytes.constData() + position + 1, 0, bytes.size() - position - 1);
         if (!nul) {
             return -1;
         }
@@ -24,7 +24,7 @@ const char* const kLanguageName[kLanguageCount] = {"Russian", "English"};
 const char* const kOrderName[kOrderCount] = {"numerical", "evolutionary", "alphabetical"};
 
 class Validator {
-public:
+  public:
     Validator(const Database& db, const QByteArray& bytes) : db_(db), bytes_(bytes) {}
 
     void Run() {
@@ -39,13 +39,15 @@ public:
         }
     }
 
-private:
+  private:
     [[noreturn]] void Fail(int field, const QString& rule) const {
         throw DatabaseError(DatabaseError::Kind::InvalidReference, field,
                             FieldByteOffset(bytes_, field), rule);
     }
 
-    static QString SpeciesName(int s) { return QStringLiteral("species %1").arg(s + 1, 3, 10, QLatin1Char('0')); }
+    static QString SpeciesName(int s) {
+        return QStringLiteral("species %1").arg(s + 1, 3, 10, QLatin1Char('0'));
+    }
 
     void CheckMoveIndex(int s, const char* slotKind, int slot, Number move, int field) const {
         if (move > kMoveCount - 1) {

@@ -11,9 +11,9 @@ inline constexpr int kFirstTopRow = 1;
 inline constexpr int kLastTopRow = kSpeciesCount - kListLines + 1;  // 236
 
 struct ViewState {
-    Number language = 1;   // 0 Russian, 1 English
-    Number listOrder = 0;  // 0 numerical, 1 evolutionary, 2 alphabetical
-    Number topRow = 1;     // 1..236, the row on the first list line
+    Number language = 1;     // 0 Russian, 1 English
+    Number listOrder = 0;    // 0 numerical, 1 evolutionary, 2 alphabetical
+    Number topRow = 1;       // 1..236, the row on the first list line
     Number selectedRow = 1;  // 1..251
 };
 

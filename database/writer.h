@@ -9,11 +9,11 @@
 namespace zentaloger {
 
 class EncodeError : public std::runtime_error {
-public:
+  public:
     EncodeError(int field, const QString& detail);
     int field() const { return field_; }
 
-private:
+  private:
     int field_;
 };
 
