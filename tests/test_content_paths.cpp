@@ -153,8 +153,9 @@ class TestContentPaths : public QObject {
             {"power points", &MoveRecord::movePowerPoints, {1, 15, 30, 40}}};
         for (const auto& [name, field, values] : bars) {
             for (int v : values) {
+                const auto member = field;  // a structured binding cannot be captured (C++20)
                 row(QStringLiteral("%1 %2").arg(name).arg(v),
-                    Moves([=](M m) { return m.*field == v; }));
+                    Moves([=](M m) { return m.*member == v; }));
             }
         }
         row("power above 101", Moves([](M m) { return m.movePower > 101; }));

@@ -167,8 +167,8 @@ class TestLoader : public QObject {
         row("last field without its NUL", valid.chopped(5), Kind::InvalidArgument, kFields, start,
             u"the resource ends after 51,194 complete fields"_qs);
 
-        auto edit = [&row, start](const char* name, int fieldNo, const QString& text, Kind kind,
-                                  const char* message = "") {
+        auto edit = [&row](const char* name, int fieldNo, const QString& text, Kind kind,
+                           const char* message = "") {
             row(name, WithFields({{fieldNo, text}}), kind, fieldNo, start, message);
         };
         const int power = MoveFieldNo(0, 7);
@@ -210,8 +210,7 @@ class TestLoader : public QObject {
             u"(byte 13): type mismatch: \""_qs + QString(40, u'7') + u"...\" is not"_qs);
 
         // References a reader would follow out of its table.
-        auto ref = [&row, start](const char* name, const FieldEdits& e, int fieldNo,
-                                 const char* rule) {
+        auto ref = [&row](const char* name, const FieldEdits& e, int fieldNo, const char* rule) {
             row(name, WithFields(e), Kind::InvalidReference, fieldNo, start,
                 QString::fromUtf8(rule));
         };
