@@ -105,6 +105,36 @@ class TestCommandLine : public QObject {
         QVERIFY2(status != 2 || lines.value(1).startsWith(QStringLiteral("Usage: ")),
                  qPrintable(used));
     }
+
+    // Each data tool command that succeeds says nothing on standard error: no Qt warning, no
+    // editorial warning on the shipped sources. The rows run in order on one folder.
+    void succeedsQuietly_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("firstLine");  // of standard output; empty: no output
+        const QString db = work_.filePath(QStringLiteral("out.db"));
+        const QString dumped = work_.filePath(QStringLiteral("dumped"));
+        const QString sources = QStringLiteral(ZENTALOGER_SOURCES);
+        QTest::newRow("compile") << QStringList{"compile", sources, db} << QString();
+        QTest::newRow("check a resource") << QStringList{"check", db} << db + ": ";
+        QTest::newRow("check the sources") << QStringList{"check", sources} << sources + ": ";
+        QTest::newRow("dump") << QStringList{"dump", db, dumped} << QString();
+        QTest::newRow("dump --force") << QStringList{"dump", "--force", db, dumped} << QString();
+        QTest::newRow("dump -f") << QStringList{"dump", "-f", db, dumped} << QString();
+    }
+    void succeedsQuietly() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, firstLine);
+        QVERIFY(work_.isValid());
+        const zentaloger::testing::Answer answer =
+            zentaloger::testing::RunProgram(QString::fromUtf8(ZENTALOGER_DATATOOL), arguments, {});
+        QVERIFY2(answer.err.isEmpty(), qPrintable(answer.err));
+        QCOMPARE(answer.status, 0);
+        QVERIFY2(firstLine.isEmpty() ? answer.out.isEmpty() : answer.out.startsWith(firstLine),
+                 qPrintable(answer.out));
+    }
+
+  private:
+    QTemporaryDir work_;
 };
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -279,5 +279,7 @@ int main(int argc, char** argv) {
                            .arg(arguments.size()),
                        UsageLine(*command));
     }
-    return Run(command->name, arguments, commandParser.isSet(force));
+    // Only a command that defines --force may ask for it: Qt warns about an undefined option.
+    const bool forced = !command->option.isEmpty() && commandParser.isSet(force);
+    return Run(command->name, arguments, forced);
 }
