@@ -36,6 +36,18 @@ namespace {
 constexpr TextRule kUpperWord{1, 40, true, true, false};
 constexpr TextRule kEffectClass{3, 40, false, true, false};
 
+// A body plan word, reported at its line when it is none of kBodyPlans.
+std::optional<QString> BodyPlan(FileReader& r, const toml::node* node, const QString& what) {
+    const auto plan = r.Text(node, what, {1, 20, false, false, false});
+    if (plan && !kBodyPlans.contains(*plan)) {
+        r.Error(LineOf(*node), QStringLiteral("%1 %2 is no body plan; write one of %3")
+                                   .arg(what, rules::QuoteForMessage(*plan),
+                                        kBodyPlans.join(QStringLiteral(", "))));
+        return std::nullopt;
+    }
+    return plan;
+}
+
 void ReadTypes(const SourceFile& file, ReadResult& out) {
     const QString& name = file.path;
     const auto root = ParseFile(file, out.errors);
@@ -68,7 +80,9 @@ void ReadMoveFile(const SourceFile& file, ReadResult& out) {
     for (const toml::table* t : r.Tables(*root, "move")) {
         const int line = LineOf(*t);
         const QString what = QStringLiteral("move");
-        r.CheckKeys(*t, {"name", "type", "power", "accuracy", "pp", "description", "effect"}, what);
+        r.CheckKeys(*t,
+                    {"name", "type", "power", "accuracy", "pp", "description", "effect", "bodies"},
+                    what);
         MoveSource m;
         m.where = {name, line};
         const auto moveName =
@@ -105,7 +119,29 @@ void ReadMoveFile(const SourceFile& file, ReadResult& out) {
             }
             m.effect = text.value_or(QString());
         }
-        if (moveName && type && power && accuracy && pp && description && effect) {
+        bool bodies = true;
+        if (const toml::array* a = r.Array(t->get("bodies"), QStringLiteral("bodies"))) {
+            for (const toml::node& b : *a) {
+                const auto plan = BodyPlan(r, &b, QStringLiteral("body plan"));
+                if (plan && m.bodies.contains(*plan)) {
+                    r.Error(LineOf(b),
+                            QStringLiteral("body plan \"%1\" is listed twice").arg(*plan));
+                    bodies = false;
+                } else if (plan) {
+                    m.bodies << *plan;
+                } else {
+                    bodies = false;
+                }
+            }
+            if (a->empty()) {
+                r.Error(LineOf(*a), QStringLiteral("bodies must name at least one body plan; "
+                                                   "leave it out when any body can"));
+                bodies = false;
+            }
+        } else if (t->get("bodies")) {
+            bodies = false;
+        }
+        if (moveName && type && power && accuracy && pp && description && effect && bodies) {
             m.name = *moveName;
             m.type = *type;
             m.power = *power;
@@ -242,7 +278,7 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
     FileReader r(name, out.errors);
     const QString what = QStringLiteral("species");
     r.CheckKeys(*root,
-                {"name", "types", "height", "weight", "stats", "editions", "description",
+                {"name", "types", "body", "height", "weight", "stats", "editions", "description",
                  "level_moves", "tm", "hm"},
                 what);
     SpeciesSource s;
@@ -275,6 +311,11 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
         }
     } else {
         ok = false;
+    }
+    if (const toml::node* body = root->get("body")) {
+        const auto plan = BodyPlan(r, body, QStringLiteral("body"));
+        ok = ok && plan;
+        s.body = plan.value_or(QString());
     }
     const auto height =
         r.Integer(r.Required(*root, "height", what, 1), QStringLiteral("height (cm)"), 1, 100000);
@@ -379,11 +420,13 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
     } else {
         ok = false;
     }
+    s.machinesWhere = {s.where, s.where};
     const auto machines = [&](std::string_view key, int count, std::vector<int>& list) {
         const toml::node* node = root->get(key);
         if (!node) {
             return;  // no machines of this kind
         }
+        s.machinesWhere[key == "tm" ? 0 : 1].line = LineOf(*node);
         const toml::array* a = r.Array(node, Q(key));
         if (!a) {
             ok = false;

@@ -46,6 +46,7 @@ class Reviewer {
         UnusedMoves();
         for (const SpeciesSource& s : set_.species) {
             Sentences(s.where, QStringLiteral("species"), s.description);
+            Body(s);
         }
         for (const FamilySource& f : set_.families) {
             for (const StepSource& step : f.steps) {
@@ -120,6 +121,15 @@ class Reviewer {
                                              "no machine, so no page shows it")
                                   .arg(m.name.en));
             }
+        }
+    }
+
+    // Until every species declares its body plan, a missing one is a reminder, not an error.
+    void Body(const SpeciesSource& s) {
+        if (s.body.isEmpty()) {
+            Warn(s.where, QStringLiteral("species %1 %2 has no body plan")
+                              .arg(s.number, 3, 10, QLatin1Char('0'))
+                              .arg(s.name.en));
         }
     }
 

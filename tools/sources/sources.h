@@ -21,6 +21,15 @@ struct Diagnostic {
     QString InFolder(const QString& folder) const;
 };
 
+// The body plans a species is built on, in the order FORMAT.md lists them. A species declares
+// one (`body`), a move may name those that can perform it (`bodies`); only the sources hold
+// them (the resource has no field for either), so a dump writes none.
+inline const QStringList kBodyPlans = {QStringLiteral("pawed"),      QStringLiteral("hoofed"),
+                                       QStringLiteral("upright"),    QStringLiteral("winged"),
+                                       QStringLiteral("finned"),     QStringLiteral("limbless"),
+                                       QStringLiteral("manylegged"), QStringLiteral("rooted"),
+                                       QStringLiteral("floating"),   QStringLiteral("shelled")};
+
 struct LocalText {  // one text in both languages
     QString ru;
     QString en;
@@ -49,6 +58,7 @@ struct MoveSource {
     // plain blow. A class beginning "but " names a price its user pays. Only the sources hold
     // it (the resource has no field for it), so a dump has none.
     QString effect;
+    QStringList bodies;  // the plans that can perform it, in written order; empty: any body
     Where where;
 };
 
@@ -62,6 +72,7 @@ struct SpeciesSource {
     int number = 0;  // 1..251, from the file name
     LocalText name;
     QStringList types;  // English type words, one or two
+    QString body;       // one of kBodyPlans; empty while not yet declared
     int heightCm = 0;
     int weightG = 0;
     std::array<int, 6> stats{};
@@ -70,7 +81,8 @@ struct SpeciesSource {
     std::vector<LevelMove> levelMoves;
     std::vector<int> tm;  // machine numbers in written order
     std::vector<int> hm;
-    Where where;  // the file; line 1
+    Where where;                         // the file; line 1
+    std::array<Where, 2> machinesWhere;  // the tm and hm lists (the file when absent)
     Where typesWhere;
     std::array<Where, 2> nameWhere;  // Russian, English
 };

@@ -18,6 +18,14 @@ QString Quoted(const QString& text) {
     return u'"' + escaped + u'"';
 }
 
+QString QuotedList(const QStringList& list) {
+    QStringList items;
+    for (const QString& item : list) {
+        items << Quoted(item);
+    }
+    return u'[' + items.join(QStringLiteral(", ")) + u']';
+}
+
 QString Numbers(const std::vector<int>& list) {
     QStringList items;
     for (int n : list) {
@@ -46,8 +54,11 @@ QString TypesFile(const SourceSet& set) {
 }
 
 QString MoveEntry(const MoveSource& m) {
-    const QString effect =
+    QString effect =
         m.effect.isEmpty() ? QString() : QStringLiteral("effect = %1\n").arg(Quoted(m.effect));
+    if (!m.bodies.isEmpty()) {
+        effect += QStringLiteral("bodies = %1\n").arg(QuotedList(m.bodies));
+    }
     return QStringLiteral(
                "\n[[move]]\nname.en = %1\nname.ru = %2\ntype = %3\npower = %4\naccuracy = %5\npp = "
                "%6\n"
@@ -92,23 +103,16 @@ QString FamiliesFile(const SourceSet& set) {
 }
 
 QString SpeciesFile(const SpeciesSource& s) {
-    QStringList types;
-    for (const QString& t : s.types) {
-        types << Quoted(t);
+    QString out = QStringLiteral("name.en = %1\nname.ru = %2\ntypes = %3\n")
+                      .arg(Quoted(s.name.en), Quoted(s.name.ru), QuotedList(s.types));
+    if (!s.body.isEmpty()) {
+        out += QStringLiteral("body = %1\n").arg(Quoted(s.body));
     }
-    QStringList editions;
-    for (const QString& e : s.editions) {
-        editions << Quoted(e);
-    }
-    QString out =
-        QStringLiteral("name.en = %1\nname.ru = %2\ntypes = [%3]\nheight = %4\nweight = %5\n")
-            .arg(Quoted(s.name.en), Quoted(s.name.ru), types.join(QStringLiteral(", ")))
-            .arg(s.heightCm)
-            .arg(s.weightG);
+    out += QStringLiteral("height = %1\nweight = %2\n").arg(s.heightCm).arg(s.weightG);
     out += QStringLiteral(
-               "stats = %1\neditions = [%2]\ndescription.en = %3\ndescription.ru = %4\nlevel_moves "
+               "stats = %1\neditions = %2\ndescription.en = %3\ndescription.ru = %4\nlevel_moves "
                "= [\n")
-               .arg(Numbers({s.stats.begin(), s.stats.end()}), editions.join(QStringLiteral(", ")),
+               .arg(Numbers({s.stats.begin(), s.stats.end()}), QuotedList(s.editions),
                     Quoted(s.description.en), Quoted(s.description.ru));
     for (const LevelMove& m : s.levelMoves) {
         out += QStringLiteral("  { level = %1, move = %2 },\n").arg(m.level).arg(Quoted(m.move));

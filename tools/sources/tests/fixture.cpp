@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "database.h"
 #include "rules.h"
@@ -113,7 +114,25 @@ SourceSet Fixture() {
                         {12, FixtureMoveName((n * 5) % kMoveCount), {}}};
         s.tm = {1 + n % 49, 50};
         s.hm = n % 4 == 0 ? std::vector<int>{} : std::vector<int>{1 + n % 7};
+        s.body = kBodyPlans[n % kBodyPlans.size()];
         set.species.push_back(s);
+    }
+    // Every 25th move names the plans of the species that learn it, so each can perform it.
+    for (int m = 0; m < kMoveCount; m += 25) {
+        MoveSource& move = set.moves[static_cast<size_t>(m)];
+        for (const SpeciesSource& s : set.species) {
+            const auto teaches = [&](const std::map<int, QString>& table, int n) {
+                return table.at(n) == move.name.en;
+            };
+            const bool learns =
+                std::any_of(s.levelMoves.begin(), s.levelMoves.end(),
+                            [&](const LevelMove& l) { return l.move == move.name.en; }) ||
+                std::any_of(s.tm.begin(), s.tm.end(), [&](int n) { return teaches(set.tm, n); }) ||
+                std::any_of(s.hm.begin(), s.hm.end(), [&](int n) { return teaches(set.hm, n); });
+            if (learns && !move.bodies.contains(s.body)) {
+                move.bodies << s.body;
+            }
+        }
     }
     return set;
 }

@@ -54,7 +54,7 @@ class TestMessages : public QObject {
             u"contains the character '?' (U+003F)"_qs);
         row("long value quoted in part", "compile", u"a plain creature"_qs,
             u"a  plain creature "_qs + longText, 1,
-            u"species/005.toml:8: species description.en \"Species number 005 of the fixture, "
+            u"species/005.toml:9: species description.en \"Species number 005 of the fixture, "
             "a  pl...\" has a leading, trailing or doubled space"_qs);
         row("long key quoted in part", "compile", name, name + u"\n"_qs + longText + u" = 1"_qs, 1,
             u"unknown key \""_qs + QString(40, u'A') + u"...\" in species"_qs);

@@ -41,6 +41,7 @@ SourceSet CleanSet() {
         SpeciesSource s;
         s.number = n;
         s.name = {u"ЗВЕРЬ"_qs, n == 1 ? u"PUP"_qs : u"COPPERCOIL"_qs};
+        s.body = n == 1 ? u"pawed"_qs : u"limbless"_qs;
         s.description = {u"Раз. Два."_qs, u"One. Two."_qs};
         s.levelMoves = {{1, u"PLAIN BLOW"_qs, {}}, {5, u"GROWL"_qs, {}}};
         set.species.push_back(s);
@@ -130,6 +131,10 @@ class TestReview : public QObject {
             "\"HOLDING A COPPER COIL\" spells the species COPPERCOIL",
             Step("HOLDING A COPPER COIL"));
         row("a time of day needs no article", "", Step("AT DUSK"));
+        row("a species without a body plan",
+            "species 002 COPPERCOIL has no "
+            "body plan",
+            [](SourceSet& s) { s.species[1].body.clear(); });
     }
 
     void warnings() {
