@@ -279,5 +279,6 @@ int main(int argc, char** argv) {
                            .arg(arguments.size()),
                        UsageLine(*command));
     }
-    return Run(command->name, arguments, commandParser.isSet(force));
+    // Asking for an option the parser was not given prints a warning of Qt's own.
+    return Run(command->name, arguments, !command->option.isEmpty() && commandParser.isSet(force));
 }
