@@ -64,14 +64,19 @@ double SilhouetteDifference(const Mask& a, const Mask& b) {
     return u == 0 ? 0.0 : static_cast<double>(XorCount(a, b)) / u;
 }
 
-ArtSet GenerateArt(const Database& db) {
+ArtSet GenerateArt(const Database& db, const DeclaredBodies& bodies) {
     ArtSet art;
-    const std::vector<SpeciesTraits> traits = DeriveTraits(db);
+    std::vector<SpeciesTraits> traits = DeriveTraits(db);
+    for (SpeciesTraits& t : traits) {
+        if (const auto body = bodies.find(t.number); body != bodies.end()) {
+            t.body = body->second;
+        }
+    }
     std::vector<Mask> masks;
     for (const SpeciesTraits& t : traits) {
         SpeciesArt s;
         s.traits = t;
-        s.plan = PlanOfFamily(t);
+        s.plan = PlanOfSpecies(t);
         // Perturb until the silhouette is clear of every earlier species; if no attempt is,
         // keep the one with the largest margin (the test reports it).
         Design best;

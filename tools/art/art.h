@@ -2,13 +2,14 @@
 // The whole picture set of a database: for species N the large picture (bitmap 100 + N,
 // 245 x 196) and the small one (bitmap 500 + N, 56 x 56), the two logos (bitmap 1000 Russian,
 // 1001 English, 105 x 38) and the program icon. Everything is a pure function of the
-// database bytes.
+// database bytes and the body plans the species declare in the sources.
 
 #include <QImage>
 #include <QString>
 #include <map>
 #include <vector>
 
+#include "bodyplan.h"
 #include "creature.h"
 #include "database.h"
 #include "traits.h"
@@ -43,7 +44,9 @@ struct ArtSet {
 
 double SilhouetteDifference(const Mask& a, const Mask& b);
 
-ArtSet GenerateArt(const Database& db);
+// `bodies` are the species' declared body plans (ReadDeclaredBodies), which the resource
+// does not hold; a species without one is drawn in its family's plan.
+ArtSet GenerateArt(const Database& db, const DeclaredBodies& bodies = {});
 
 QImage Logo(int language);
 QImage Icon(int size);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "bodyplan.h"
 #include "palette.h"
 
 namespace zentaloger::art {
@@ -45,6 +46,8 @@ struct Look {
     bool secret = false;
     int branch = 0;
     int flourish = 0;  // species-level extra feature choice
+    bool hooves = false;
+    bool roots = false;
 };
 
 class Builder {
@@ -416,7 +419,9 @@ void Quadruped(Builder& b, const Look& l) {
                Prim::MakeEllipse(foot + P(-legR * 0.3, legR * 0.15), legR * 1.35, legR * 0.75, 0,
                                  1.0)},
               far ? -1 : 0);
-        if (l.detail >= 3 && !far) {
+        if (l.hooves) {
+            b.add(kDeep, Hoof(foot, legR), far ? -3 : -2);
+        } else if (l.detail >= 3 && !far) {
             b.add(kAccent, {Prim::MakeTriangle(foot + P(-legR * 1.6, legR * 0.5),
                                                foot + P(-legR * 0.8, legR * 0.0),
                                                foot + P(-legR * 0.7, legR * 0.8))});
@@ -921,8 +926,14 @@ void Blob(Builder& b, const Look& l) {
         Ornament(b, l.markType, P(-rx * 0.6, top * 0.55), 0.14, -kPi / 2 - 0.8, kSpecial);
         Ornament(b, l.markType, P(rx * 0.6, top * 0.55), 0.14, -kPi / 2 + 0.8, kSpecial);
     }
-    for (int s = -1; s <= 1; s += 2) {
+    for (int s = -1; s <= 1 && !l.roots; s += 2) {
         b.add(kPrimary, {Prim::MakeEllipse(P(s * rx * 0.5, ry * 0.95), rx * 0.26, ry * 0.16)}, -1);
+    }
+    if (l.roots) {
+        b.add(
+            kSecondary,
+            Roots(P(0, ry * 0.75), rx * 1.5, ry * (0.85 - 0.25 * l.baby), ry * 0.22, 3 + l.detail),
+            -1);
     }
     const int body = b.add(kPrimary, {Prim::MakeEllipse(P(0, 0), rx, ry),
                                       Prim::MakeEllipse(P(0, ry * 0.45), rx * 1.08, ry * 0.52)});
@@ -1069,10 +1080,6 @@ void Shelled(Builder& b, const Look& l) {
             false);
 }
 
-std::uint64_t Seed(std::uint64_t a, std::uint64_t b) {
-    return a * 0x9E3779B97F4A7C15ull ^ (b + 0x632BE59BD9B4E019ull);
-}
-
 }  // namespace
 
 std::uint64_t Rng::next() {
@@ -1090,43 +1097,6 @@ const char* BodyPlanName(BodyPlan plan) {
     static const char* kNames[] = {"quadruped", "biped", "serpent", "avian",  "aquatic",
                                    "insectoid", "blob",  "floater", "shelled"};
     return kNames[static_cast<int>(plan)];
-}
-
-BodyPlan PlanOfFamily(const SpeciesTraits& t) {
-    using B = BodyPlan;
-    struct Choice {
-        const char* type;
-        B plans[3];
-    };
-    static const Choice kChoices[] = {
-        {"WILD", {B::Quadruped, B::Biped, B::Blob}},
-        {"EMBER", {B::Quadruped, B::Biped, B::Serpent}},
-        {"TIDE", {B::Aquatic, B::Serpent, B::Shelled}},
-        {"SPROUT", {B::Blob, B::Quadruped, B::Biped}},
-        {"STORM", {B::Quadruped, B::Avian, B::Floater}},
-        {"FROST", {B::Quadruped, B::Floater, B::Biped}},
-        {"STONE", {B::Shelled, B::Biped, B::Quadruped}},
-        {"GALE", {B::Avian, B::Avian, B::Floater}},
-        {"MIRE", {B::Blob, B::Serpent, B::Aquatic}},
-        {"ORE", {B::Shelled, B::Insectoid, B::Biped}},
-        {"DUSK", {B::Quadruped, B::Avian, B::Floater}},
-        {"GLEAM", {B::Floater, B::Biped, B::Avian}},
-        {"DREAM", {B::Floater, B::Blob, B::Biped}},
-        {"CHITIN", {B::Insectoid, B::Insectoid, B::Shelled}},
-        {"MIGHT", {B::Biped, B::Biped, B::Quadruped}},
-        {"ECHO", {B::Avian, B::Floater, B::Blob}},
-        {"RELIC", {B::Floater, B::Shelled, B::Biped}},
-    };
-    const QString first = t.familyTypes.value(0);
-    Rng rng(Seed(static_cast<std::uint64_t>(t.familyId), 7));
-    const int pick = rng.below(3);
-    for (const Choice& c : kChoices) {
-        if (first == QLatin1String(c.type)) {
-            return c.plans[pick];
-        }
-    }
-    return static_cast<BodyPlan>((StableHash(first) + static_cast<std::uint32_t>(t.familyId)) %
-                                 kBodyPlanCount);
 }
 
 int EyeHueOfFamily(const SpeciesTraits& t) {
@@ -1178,7 +1148,9 @@ double SmallFill(const SpeciesTraits& t) {
 
 Design MakeDesign(const SpeciesTraits& t, int variant) {
     Look l;
-    l.plan = PlanOfFamily(t);
+    l.plan = PlanOfSpecies(t);
+    l.hooves = HasHooves(t);
+    l.roots = HasRoots(t);
     // Family genes: one generator for every member.
     Rng g(Seed(static_cast<std::uint64_t>(t.familyId), 1));
     l.aspect = g.range(0.8, 2.0);

@@ -1,9 +1,9 @@
 #pragma once
-// Species designs. A family shares one body plan and one set of genes (proportions, ears,
-// tail, markings), drawn from a generator seeded by the family's base species; each form
-// then grows along the family (babies small and round, final forms the largest and the
-// most ornamented) and gets small species-level variations. `variant` perturbs a design when
-// it would come out too close to an earlier species.
+// Species designs. A family shares one body plan (unless its members declare their own, see
+// bodyplan.h) and one set of genes (proportions, ears, tail, markings), drawn from a
+// generator seeded by the family's base species; each form then grows along the family (babies
+// small and round, final forms the largest and the most ornamented) and gets small species-level
+// variations. `variant` perturbs a design when it would come out too close to an earlier species.
 
 #include <QString>
 #include <cstdint>
@@ -28,9 +28,6 @@ inline constexpr int kBodyPlanCount = 9;
 
 const char* BodyPlanName(BodyPlan plan);
 
-// Body plan of a family: chosen among the plans that suit its first type word.
-BodyPlan PlanOfFamily(const SpeciesTraits& traits);
-
 // Share of the frame (large picture, small picture) that the species' bounds take up.
 double LargeFill(const SpeciesTraits& traits);
 double SmallFill(const SpeciesTraits& traits);
@@ -53,5 +50,10 @@ class Rng {
   private:
     std::uint64_t state_;
 };
+
+// A seed for Rng from two numbers (a species or family number and a purpose).
+inline std::uint64_t Seed(std::uint64_t a, std::uint64_t b) {
+    return a * 0x9E3779B97F4A7C15ull ^ (b + 0x632BE59BD9B4E019ull);
+}
 
 }  // namespace zentaloger::art

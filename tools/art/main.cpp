@@ -1,7 +1,10 @@
 // zentaart: draws every picture of the viewer from a compiled database resource.
 //
-//   zentaart DATABASE OUT_DIR          bitmaps <number>.bmp and icon-<size>.png
-//   zentaart sheet DATABASE OUT_DIR    contact sheets sheet-large.png and sheet-small.png
+//   zentaart DATABASE OUT_DIR [SOURCES]          bitmaps <number>.bmp and icon-<size>.png
+//   zentaart sheet DATABASE OUT_DIR [SOURCES]    contact sheets sheet-large.png, sheet-small.png
+//
+// SOURCES, the database's sources folder, gives the body plans the species declare (the
+// resource has no field for them); without it every species is drawn in its family's plan.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -20,15 +23,24 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool sheet = argc == 4 && QByteArray(argv[1]) == "sheet";
-    if (argc != 3 && !sheet) {
+    const bool sheet = argc >= 2 && QByteArray(argv[1]) == "sheet";
+    const int first = sheet ? 2 : 1;  // the DATABASE argument
+    if (argc - first != 2 && argc - first != 3) {
         std::fprintf(stderr,
-                     "usage: zentaart DATABASE OUT_DIR\n"
-                     "       zentaart sheet DATABASE OUT_DIR\n");
+                     "usage: zentaart DATABASE OUT_DIR [SOURCES]\n"
+                     "       zentaart sheet DATABASE OUT_DIR [SOURCES]\n");
         return 2;
     }
-    const QString input = QString::fromLocal8Bit(argv[sheet ? 2 : 1]);
-    const QString out = QString::fromLocal8Bit(argv[sheet ? 3 : 2]);
+    const QString input = QString::fromLocal8Bit(argv[first]);
+    const QString out = QString::fromLocal8Bit(argv[first + 1]);
+    zentaloger::art::DeclaredBodies bodies;
+    if (argc - first == 3) {
+        const QString folder = QString::fromLocal8Bit(argv[first + 2]);
+        if (const QString error = zentaloger::art::ReadDeclaredBodies(folder, &bodies);
+            !error.isEmpty()) {
+            return Fail(error);
+        }
+    }
     QFile file(input);
     if (!file.open(QIODevice::ReadOnly)) {
         return Fail(
@@ -40,7 +52,7 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& e) {
         return Fail(QStringLiteral("%1: %2").arg(input, QString::fromUtf8(e.what())));
     }
-    const zentaloger::art::ArtSet art = zentaloger::art::GenerateArt(*db);
+    const zentaloger::art::ArtSet art = zentaloger::art::GenerateArt(*db, bodies);
     if (sheet) {
         if (!QDir().mkpath(out)) {
             return Fail(QStringLiteral("cannot create the folder %1").arg(out));

@@ -32,6 +32,7 @@ struct SpeciesTraits {
     double weightKg = 10;
     bool legendary = false;  // every stat at the top level
     bool secret = false;     // known only as UNKNOWN
+    QString body;            // the body plan its sources declare ("winged"); empty: none
 };
 
 // The English type words of a stored type label ("TYPE:   EMBER   /   GALE").

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 namespace zentaloger::sources {
@@ -40,6 +41,9 @@ class Reviewer {
     explicit Reviewer(const SourceSet& set) : set_(set) {}
 
     std::vector<Diagnostic> Run() {
+        for (const MoveSource& m : set_.moves) {
+            moves_.emplace(m.name.en, &m);
+        }
         for (size_t i = 0; i < set_.moves.size(); ++i) {
             Move(i);
         }
@@ -125,12 +129,37 @@ class Reviewer {
     }
 
     // Until every species declares its body plan, a missing one is a reminder, not an error.
+    // A declared plan must be able to perform every move the species learns.
     void Body(const SpeciesSource& s) {
+        const QString species =
+            QStringLiteral("species %1 %2").arg(s.number, 3, 10, QLatin1Char('0')).arg(s.name.en);
         if (s.body.isEmpty()) {
-            Warn(s.where, QStringLiteral("species %1 %2 has no body plan")
-                              .arg(s.number, 3, 10, QLatin1Char('0'))
-                              .arg(s.name.en));
+            Warn(s.where, species + QStringLiteral(" has no body plan"));
+            return;
         }
+        const auto learns = [&](const Where& where, const QString& move, const QString& how) {
+            const auto m = moves_.find(move);
+            if (m != moves_.end() && !m->second->bodies.isEmpty() &&
+                !m->second->bodies.contains(s.body)) {
+                Warn(where, QStringLiteral("%1 (%2) learns \"%3\" %4, which a %2 body cannot "
+                                           "perform")
+                                .arg(species, s.body, move, how));
+            }
+        };
+        for (const LevelMove& m : s.levelMoves) {
+            learns(m.where, m.move, QStringLiteral("at level %1").arg(m.level));
+        }
+        const auto machines = [&](const std::vector<int>& list, const std::map<int, QString>& table,
+                                  const Where& where, const char* kind) {
+            for (int n : list) {
+                if (const auto it = table.find(n); it != table.end()) {
+                    learns(where, it->second,
+                           QStringLiteral("by %1%2").arg(QLatin1String(kind)).arg(n));
+                }
+            }
+        };
+        machines(s.tm, set_.tm, s.machinesWhere[0], "TM");
+        machines(s.hm, set_.hm, s.machinesWhere[1], "HM");
     }
 
     void Sentences(const Where& where, const QString& what, const LocalText& text) {
@@ -179,6 +208,7 @@ class Reviewer {
     }
 
     const SourceSet& set_;
+    std::map<QString, const MoveSource*> moves_;  // by English name
     std::vector<Diagnostic> warnings_;
 };
 

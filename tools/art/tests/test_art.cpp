@@ -243,6 +243,56 @@ class TestArt : public QObject {
         }
     }
 
+    // A declared body picks the plan whatever the family's type words suggest; hooves and
+    // roots are drawn as variants of their plan, every other body exactly as its plan.
+    void declaredBodies_data() {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<BodyPlan>("plan");
+        QTest::addColumn<bool>("variant");  // drawn unlike the plan's own picture
+        QTest::newRow("winged is avian") << u"winged"_qs << BodyPlan::Avian << false;
+        QTest::newRow("upright is biped") << u"upright"_qs << BodyPlan::Biped << false;
+        QTest::newRow("limbless is a serpent") << u"limbless"_qs << BodyPlan::Serpent << false;
+        QTest::newRow("pawed is four-legged") << u"pawed"_qs << BodyPlan::Quadruped << false;
+        QTest::newRow("hoofed stands on hooves") << u"hoofed"_qs << BodyPlan::Quadruped << true;
+        QTest::newRow("rooted stands on roots") << u"rooted"_qs << BodyPlan::Blob << true;
+    }
+    void declaredBodies() {
+        QFETCH(QString, body);
+        QFETCH(BodyPlan, plan);
+        QFETCH(bool, variant);
+        const auto picture = [](const SpeciesTraits& t) {
+            return Render(MakeDesign(t, 0), {kLargeWidth, kLargeHeight, 0.8}).pixels;
+        };
+        // A species of another plan takes the declared one; one of the same plan keeps its
+        // family's look unless the body is a variant.
+        const auto other = std::find_if(art_.species.begin(), art_.species.end(),
+                                        [&](const SpeciesArt& s) { return s.plan != plan; });
+        const auto same = std::find_if(art_.species.begin(), art_.species.end(),
+                                       [&](const SpeciesArt& s) { return s.plan == plan; });
+        QVERIFY(other != art_.species.end() && (same != art_.species.end() || !variant));
+        SpeciesTraits t = other->traits;
+        t.body = body;
+        QCOMPARE(PlanOfSpecies(t), plan);
+        if (same != art_.species.end()) {  // the test database has no family of some plans
+            t = same->traits;
+            t.body = body;
+            QCOMPARE(picture(t) != picture(same->traits), variant);
+        }
+    }
+
+    // The generator takes the declared bodies in; without one a species keeps its family's plan.
+    void generatorDrawsTheDeclaredBody() {
+        const auto s = std::find_if(art_.species.begin(), art_.species.end(),
+                                    [](const SpeciesArt& a) { return a.plan != BodyPlan::Avian; });
+        QVERIFY(s != art_.species.end());
+        const int number = s->traits.number;
+        const ArtSet art =
+            GenerateArt(*LoadDatabase(testdata::TestDatabase()), {{number, u"winged"_qs}});
+        QCOMPARE(art.species[number - 1].plan, BodyPlan::Avian);
+        QVERIFY(art.species[number - 1].large != s->large);
+        QCOMPARE(art.species[number].plan, art_.species[number].plan);
+    }
+
     void specialSpeciesWearTheSpecialColour_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QRgb>("colour");  // 0: an ordinary species

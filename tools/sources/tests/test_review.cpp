@@ -67,6 +67,11 @@ Plant Step(const char* hold, const char* condition = "level 10") {
     };
 }
 
+// The body plans that can perform move `index` of the clean set.
+Plant Bodies(size_t index, const QStringList& plans) {
+    return [=](SourceSet& set) { set.moves[index].bodies = plans; };
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Plant)
@@ -131,10 +136,31 @@ class TestReview : public QObject {
             "\"HOLDING A COPPER COIL\" spells the species COPPERCOIL",
             Step("HOLDING A COPPER COIL"));
         row("a time of day needs no article", "", Step("AT DUSK"));
-        row("a species without a body plan",
-            "species 002 COPPERCOIL has no "
-            "body plan",
+        row("a species without a body plan", "species 002 COPPERCOIL has no body plan",
             [](SourceSet& s) { s.species[1].body.clear(); });
+        row("a level move its body cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"PLAIN BLOW\" at level 1, which a "
+            "limbless body cannot perform",
+            Bodies(0, {u"pawed"_qs, u"upright"_qs}));
+        row("a level move its body can perform", "", Bodies(0, {u"pawed"_qs, u"limbless"_qs}));
+        row("a TM move its body cannot perform",
+            "species/001.toml:9: species 001 PUP (pawed) learns \"TALON DIVE\" by TM8, which a "
+            "pawed body cannot perform",
+            [](SourceSet& s) {
+                s.moves.push_back(Move("TALON DIVE", "SKY", 80, 90, 10));
+                s.moves.back().bodies = {u"winged"_qs};
+                s.tm[8] = u"TALON DIVE"_qs;
+                s.species[0].tm = {8};
+                s.species[0].machinesWhere[0] = {u"species/001.toml"_qs, 9};
+            });
+        row("an HM move its body cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"FERRY\" by HM1, which a limbless body "
+            "cannot perform",
+            [](SourceSet& s) {
+                s.moves[2].bodies = {u"finned"_qs};
+                s.species[1].hm = {1};
+            });
+        row("an HM move any body can perform", "", [](SourceSet& s) { s.species[1].hm = {1}; });
     }
 
     void warnings() {
