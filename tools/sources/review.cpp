@@ -141,7 +141,7 @@ class Reviewer {
             const auto m = moves_.find(move);
             if (m != moves_.end() && !m->second->bodies.isEmpty() &&
                 !m->second->bodies.contains(s.body)) {
-                Warn(where, QStringLiteral("%1 (%2) learns \"%3\" %4, which a %2 body cannot "
+                Warn(where, QStringLiteral("%1 (%2) learns \"%3\" %4, which no %2 body can "
                                            "perform")
                                 .arg(species, s.body, move, how));
             }

@@ -139,13 +139,13 @@ class TestReview : public QObject {
         row("a species without a body plan", "species 002 COPPERCOIL has no body plan",
             [](SourceSet& s) { s.species[1].body.clear(); });
         row("a level move its body cannot perform",
-            "species 002 COPPERCOIL (limbless) learns \"PLAIN BLOW\" at level 1, which a "
-            "limbless body cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"PLAIN BLOW\" at level 1, which no "
+            "limbless body can perform",
             Bodies(0, {u"pawed"_qs, u"upright"_qs}));
         row("a level move its body can perform", "", Bodies(0, {u"pawed"_qs, u"limbless"_qs}));
         row("a TM move its body cannot perform",
-            "species/001.toml:9: species 001 PUP (pawed) learns \"TALON DIVE\" by TM8, which a "
-            "pawed body cannot perform",
+            "species/001.toml:9: species 001 PUP (pawed) learns \"TALON DIVE\" by TM8, which no "
+            "pawed body can perform",
             [](SourceSet& s) {
                 s.moves.push_back(Move("TALON DIVE", "SKY", 80, 90, 10));
                 s.moves.back().bodies = {u"winged"_qs};
@@ -154,8 +154,8 @@ class TestReview : public QObject {
                 s.species[0].machinesWhere[0] = {u"species/001.toml"_qs, 9};
             });
         row("an HM move its body cannot perform",
-            "species 002 COPPERCOIL (limbless) learns \"FERRY\" by HM1, which a limbless body "
-            "cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"FERRY\" by HM1, which no limbless body "
+            "can perform",
             [](SourceSet& s) {
                 s.moves[2].bodies = {u"finned"_qs};
                 s.species[1].hm = {1};
