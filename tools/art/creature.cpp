@@ -1,11 +1,11 @@
-#include "creature.h"
+#include "tools/art/creature.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "bodyplan.h"
-#include "palette.h"
+#include "tools/art/bodyplan.h"
+#include "tools/art/palette.h"
 
 namespace zentaloger::art {
 namespace {

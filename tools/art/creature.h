@@ -8,8 +8,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "raster.h"
-#include "traits.h"
+#include "tools/art/raster.h"
+#include "tools/art/traits.h"
 
 namespace zentaloger::art {
 

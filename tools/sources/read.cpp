@@ -10,10 +10,10 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "database.h"
-#include "rules.h"
-#include "sources.h"
-#include "tomlreader.h"
+#include "database/database.h"
+#include "tools/sources/rules.h"
+#include "tools/sources/sources.h"
+#include "tools/sources/tomlreader.h"
 
 namespace zentaloger::sources {
 
