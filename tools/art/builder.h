@@ -43,11 +43,9 @@ struct Look {
     int limbs = 0;     // plan-specific count choice
     double curl = 0;   // tail and tendril curl
     double pose = 0;   // -1..1, limbs' swing
-    QString bodyType;  // first type word
     QString markType;  // second type word, or the first
     bool legendary = false;
     bool secret = false;
-    int branch = 0;
     int flourish = 0;  // species-level extra feature choice
     bool hooves = false;
     bool roots = false;

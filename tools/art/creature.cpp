@@ -37,11 +37,9 @@ Look FamilyLook(const SpeciesTraits& t) {
     l.limbs = g.below(2);
     l.curl = g.range(-1, 1);
     l.pose = g.range(-1, 1);
-    l.bodyType = t.types.value(0);
     l.markType = t.types.value(t.types.size() > 1 ? 1 : 0);
     l.legendary = t.legendary;
     l.secret = t.secret;
-    l.branch = t.branch;
     return l;
 }
 
@@ -175,12 +173,6 @@ std::uint64_t Rng::next() {
 
 double Rng::unit() {
     return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
-}
-
-const char* BodyPlanName(BodyPlan plan) {
-    static const char* kNames[] = {"quadruped", "biped", "serpent", "avian",  "aquatic",
-                                   "insectoid", "blob",  "floater", "shelled"};
-    return kNames[static_cast<int>(plan)];
 }
 
 int EyeHueOfFamily(const SpeciesTraits& t) {

@@ -26,8 +26,6 @@ enum class BodyPlan {
 };
 inline constexpr int kBodyPlanCount = 9;
 
-const char* BodyPlanName(BodyPlan plan);
-
 // Share of the frame (large picture, small picture) that the species' bounds take up.
 double LargeFill(const SpeciesTraits& traits);
 double SmallFill(const SpeciesTraits& traits);
@@ -45,7 +43,6 @@ class Rng {
     double unit();  // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    bool chance(double p) { return unit() < p; }
 
   private:
     std::uint64_t state_;
