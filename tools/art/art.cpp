@@ -1,4 +1,4 @@
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "palette.h"
+#include "tools/art/palette.h"
 
 namespace zentaloger::art {
 namespace {

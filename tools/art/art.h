@@ -9,10 +9,10 @@
 #include <map>
 #include <vector>
 
-#include "bodyplan.h"
-#include "creature.h"
-#include "database.h"
-#include "traits.h"
+#include "database/database.h"
+#include "tools/art/bodyplan.h"
+#include "tools/art/creature.h"
+#include "tools/art/traits.h"
 
 namespace zentaloger::art {
 

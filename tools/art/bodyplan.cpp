@@ -1,11 +1,11 @@
-#include "bodyplan.h"
+#include "tools/art/bodyplan.h"
 
 #include <QStringList>
 #include <cmath>
 #include <numbers>
 
-#include "palette.h"
-#include "sources.h"
+#include "tools/art/palette.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::art {
 

@@ -9,9 +9,9 @@
 #include <map>
 #include <vector>
 
-#include "creature.h"
-#include "raster.h"
-#include "traits.h"
+#include "tools/art/creature.h"
+#include "tools/art/raster.h"
+#include "tools/art/traits.h"
 
 namespace zentaloger::art {
 

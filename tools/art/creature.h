@@ -8,8 +8,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "raster.h"
-#include "traits.h"
+#include "tools/art/raster.h"
+#include "tools/art/traits.h"
 
 namespace zentaloger::art {
 
@@ -25,8 +25,6 @@ enum class BodyPlan {
     Shelled,
 };
 inline constexpr int kBodyPlanCount = 9;
-
-const char* BodyPlanName(BodyPlan plan);
 
 // Share of the frame (large picture, small picture) that the species' bounds take up.
 double LargeFill(const SpeciesTraits& traits);
@@ -45,7 +43,6 @@ class Rng {
     double unit();  // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    bool chance(double p) { return unit() < p; }
 
   private:
     std::uint64_t state_;

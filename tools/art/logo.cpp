@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "art.h"
-#include "palette.h"
+#include "tools/art/art.h"
+#include "tools/art/palette.h"
 
 namespace zentaloger::art {
 namespace {

@@ -10,8 +10,8 @@
 #include <QImage>
 #include <cstdio>
 
-#include "art.h"
-#include "database.h"
+#include "database/database.h"
+#include "tools/art/art.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "tools/art/palette.h"
 
 #include <QColor>
 #include <algorithm>

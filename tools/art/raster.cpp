@@ -1,11 +1,11 @@
-#include "raster.h"
+#include "tools/art/raster.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
 
-#include "palette.h"
+#include "tools/art/palette.h"
 
 namespace zentaloger::art {
 namespace {

@@ -1,11 +1,11 @@
-#include "traits.h"
+#include "tools/art/traits.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <set>
 
-#include "rules.h"
+#include "tools/sources/rules.h"
 
 namespace zentaloger::art {
 namespace {

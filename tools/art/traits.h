@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "database.h"
+#include "database/database.h"
 
 namespace zentaloger::art {
 

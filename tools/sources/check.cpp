@@ -1,4 +1,4 @@
-#include "check.h"
+#include "tools/sources/check.h"
 
 #include <QHash>
 #include <QSet>
@@ -6,9 +6,9 @@
 #include <map>
 #include <set>
 
-#include "database.h"
-#include "layout.h"
-#include "rules.h"
+#include "database/database.h"
+#include "database/layout.h"
+#include "tools/sources/rules.h"
 
 namespace zentaloger::sources {
 

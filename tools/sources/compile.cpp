@@ -1,13 +1,13 @@
-#include "compile.h"
+#include "tools/sources/compile.h"
 
 #include <QHash>
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "codec.h"
-#include "layout.h"
-#include "rules.h"
+#include "database/codec.h"
+#include "database/layout.h"
+#include "tools/sources/rules.h"
 
 namespace zentaloger::sources {
 

@@ -1,14 +1,14 @@
-#include "dump.h"
+#include "tools/sources/dump.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 
-#include "compile.h"
-#include "layout.h"
-#include "rules.h"
-#include "writer.h"
+#include "database/layout.h"
+#include "database/writer.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/rules.h"
 
 namespace zentaloger::sources {
 

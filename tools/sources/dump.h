@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-#include "sources.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::sources {
 

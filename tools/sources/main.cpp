@@ -14,11 +14,11 @@
 #include <QSaveFile>
 #include <cstdio>
 
-#include "check.h"
-#include "compile.h"
-#include "dump.h"
-#include "review.h"
-#include "writer.h"
+#include "database/writer.h"
+#include "tools/sources/check.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/dump.h"
+#include "tools/sources/review.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;

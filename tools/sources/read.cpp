@@ -10,10 +10,10 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "database.h"
-#include "rules.h"
-#include "sources.h"
-#include "tomlreader.h"
+#include "database/database.h"
+#include "tools/sources/rules.h"
+#include "tools/sources/sources.h"
+#include "tools/sources/tomlreader.h"
 
 namespace zentaloger::sources {
 
@@ -269,33 +269,49 @@ void ReadFamilies(const SourceFile& file, ReadResult& out) {
     }
 }
 
-void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
-    const QString& name = file.path;
-    const auto root = ParseFile(file, out.errors);
-    if (!root) {
-        return;
-    }
-    FileReader r(name, out.errors);
+// One species file. Every part is read even after a mistake in another, so an author sees all
+// mistakes of the file at once; the species joins the set only when every part was read.
+struct SpeciesReader {
+    FileReader& r;
+    const toml::table& root;
+    SpeciesSource& s;
     const QString what = QStringLiteral("species");
-    r.CheckKeys(*root,
-                {"name", "types", "body", "height", "weight", "stats", "editions", "description",
-                 "level_moves", "tm", "hm"},
-                what);
-    SpeciesSource s;
-    s.number = number;
-    s.where = {name, 1};
     bool ok = true;
-    const TextRule nameRule{1, rules::kSpeciesNameMax, true, false, false};
-    s.typesWhere = s.nameWhere[0] = s.nameWhere[1] = s.where;
-    if (const auto n = r.Local(*root, "name", what, 1, nameRule, nameRule)) {
-        s.name = *n;
-        s.nameWhere[0].line = LineOf(*root->at_path("name.ru").node());
-        s.nameWhere[1].line = LineOf(*root->at_path("name.en").node());
-    } else {
-        ok = false;
+
+    bool Read() {
+        Name();
+        Types();
+        Body();
+        Sizes();
+        Stats();
+        Editions();
+        Description();
+        LevelMoves();
+        s.machinesWhere = {s.where, s.where};
+        Machines("tm", kTmSlots, s.tm);
+        Machines("hm", kHmSlots, s.hm);
+        return ok;
     }
-    if (const toml::array* types =
-            r.Array(r.Required(*root, "types", what, 1), QStringLiteral("types"))) {
+
+    void Name() {
+        const TextRule nameRule{1, rules::kSpeciesNameMax, true, false, false};
+        s.typesWhere = s.nameWhere[0] = s.nameWhere[1] = s.where;
+        if (const auto n = r.Local(root, "name", what, 1, nameRule, nameRule)) {
+            s.name = *n;
+            s.nameWhere[0].line = LineOf(*root.at_path("name.ru").node());
+            s.nameWhere[1].line = LineOf(*root.at_path("name.en").node());
+        } else {
+            ok = false;
+        }
+    }
+
+    void Types() {
+        const toml::array* types =
+            r.Array(r.Required(root, "types", what, 1), QStringLiteral("types"));
+        if (!types) {
+            ok = false;
+            return;
+        }
         s.typesWhere.line = LineOf(*types);
         for (const toml::node& t : *types) {
             if (const auto word = r.Text(&t, QStringLiteral("type"), kUpperWord)) {
@@ -309,65 +325,68 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
                     QStringLiteral("a species has one or two types, not %1").arg(s.types.size()));
             ok = false;
         }
-    } else {
-        ok = false;
     }
-    if (const toml::node* body = root->get("body")) {
-        const auto plan = BodyPlan(r, body, QStringLiteral("body"));
-        ok = ok && plan;
-        s.body = plan.value_or(QString());
+
+    void Body() {
+        if (const toml::node* body = root.get("body")) {
+            const auto plan = BodyPlan(r, body, QStringLiteral("body"));
+            ok = ok && plan;
+            s.body = plan.value_or(QString());
+        }
     }
-    const auto height =
-        r.Integer(r.Required(*root, "height", what, 1), QStringLiteral("height (cm)"), 1, 100000);
-    const auto weight =
-        r.Integer(r.Required(*root, "weight", what, 1), QStringLiteral("weight (g)"), 1, 100000000);
-    ok = ok && height && weight;
-    if (height && weight) {
+
+    void Sizes() {
+        const auto height = r.Integer(r.Required(root, "height", what, 1),
+                                      QStringLiteral("height (cm)"), 1, 100000);
+        const auto weight = r.Integer(r.Required(root, "weight", what, 1),
+                                      QStringLiteral("weight (g)"), 1, 100000000);
+        ok = ok && height && weight;
+        if (!height || !weight) {
+            return;
+        }
         s.heightCm = *height;
         s.weightG = *weight;
         if (rules::TenthsOfPound(*weight) == 0) {
-            r.Error(LineOf(*root->get("weight")),
+            r.Error(LineOf(*root.get("weight")),
                     QStringLiteral("weight %1 g is too light to write in pounds (at least 23 g)")
                         .arg(*weight));
             ok = false;
         }
     }
-    if (const toml::array* stats =
-            r.Array(r.Required(*root, "stats", what, 1), QStringLiteral("stats"))) {
+
+    void Stats() {
+        const toml::array* stats =
+            r.Array(r.Required(root, "stats", what, 1), QStringLiteral("stats"));
+        if (!stats) {
+            ok = false;
+            return;
+        }
         if (stats->size() != kStatCount) {
             r.Error(LineOf(*stats),
                     QStringLiteral("stats must list six levels, not %1").arg(stats->size()));
             ok = false;
-        } else {
-            for (int i = 0; i < kStatCount; ++i) {
-                const auto level = r.Integer(stats->get(static_cast<size_t>(i)),
-                                             QStringLiteral("stat level %1").arg(i + 1), 1, 4);
-                if (level) {
-                    s.stats[static_cast<size_t>(i)] = *level;
-                } else {
-                    ok = false;
-                }
+            return;
+        }
+        for (int i = 0; i < kStatCount; ++i) {
+            const auto level = r.Integer(stats->get(static_cast<size_t>(i)),
+                                         QStringLiteral("stat level %1").arg(i + 1), 1, 4);
+            if (level) {
+                s.stats[static_cast<size_t>(i)] = *level;
+            } else {
+                ok = false;
             }
         }
-    } else {
-        ok = false;
     }
-    if (const toml::array* editions =
-            r.Array(r.Required(*root, "editions", what, 1), QStringLiteral("editions"))) {
+
+    void Editions() {
+        const toml::array* editions =
+            r.Array(r.Required(root, "editions", what, 1), QStringLiteral("editions"));
+        if (!editions) {
+            ok = false;
+            return;
+        }
         for (const toml::node& e : *editions) {
-            const auto edition = r.Text(&e, QStringLiteral("edition"), kUpperWord);
-            if (!edition) {
-                ok = false;
-            } else if (!rules::kEditionNames.contains(*edition) &&
-                       *edition != rules::kUnknownEdition) {
-                r.Error(LineOf(e), QStringLiteral("\"%1\" is no edition name").arg(*edition));
-                ok = false;
-            } else if (s.editions.contains(*edition)) {
-                r.Error(LineOf(e), QStringLiteral("edition \"%1\" is listed twice").arg(*edition));
-                ok = false;
-            } else {
-                s.editions.push_back(*edition);
-            }
+            OneEdition(e);
         }
         if (s.editions.isEmpty() || s.editions.size() > 6) {
             r.Error(LineOf(*editions),
@@ -377,54 +396,79 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
             r.Error(LineOf(*editions), QStringLiteral("\"UNKNOWN\" must stand alone"));
             ok = false;
         }
-    } else {
-        ok = false;
     }
-    if (const auto d = r.Local(*root, "description", what, 1,
-                               {rules::kSpeciesDescriptionMin[0], rules::kSpeciesDescriptionMax[0],
-                                false, true, false},
-                               {rules::kSpeciesDescriptionMin[1], rules::kSpeciesDescriptionMax[1],
-                                false, true, false})) {
-        s.description = *d;
-    } else {
-        ok = false;
+
+    void OneEdition(const toml::node& e) {
+        const auto edition = r.Text(&e, QStringLiteral("edition"), kUpperWord);
+        if (!edition) {
+            ok = false;
+        } else if (!rules::kEditionNames.contains(*edition) && *edition != rules::kUnknownEdition) {
+            r.Error(LineOf(e), QStringLiteral("\"%1\" is no edition name").arg(*edition));
+            ok = false;
+        } else if (s.editions.contains(*edition)) {
+            r.Error(LineOf(e), QStringLiteral("edition \"%1\" is listed twice").arg(*edition));
+            ok = false;
+        } else {
+            s.editions.push_back(*edition);
+        }
     }
-    if (const toml::array* moves =
-            r.Array(r.Required(*root, "level_moves", what, 1), QStringLiteral("level_moves"))) {
+
+    void Description() {
+        if (const auto d = r.Local(root, "description", what, 1,
+                                   {rules::kSpeciesDescriptionMin[0],
+                                    rules::kSpeciesDescriptionMax[0], false, true, false},
+                                   {rules::kSpeciesDescriptionMin[1],
+                                    rules::kSpeciesDescriptionMax[1], false, true, false})) {
+            s.description = *d;
+        } else {
+            ok = false;
+        }
+    }
+
+    void LevelMoves() {
+        const toml::array* moves =
+            r.Array(r.Required(root, "level_moves", what, 1), QStringLiteral("level_moves"));
+        if (!moves) {
+            ok = false;
+            return;
+        }
         for (const toml::node& m : *moves) {
-            const auto* t = m.as_table();
-            if (!t) {
-                r.Error(LineOf(m),
-                        QStringLiteral("each level move must be { level = N, move = \"NAME\" }"));
-                ok = false;
-                continue;
-            }
-            const int at = LineOf(m);
-            r.CheckKeys(*t, {"level", "move"}, QStringLiteral("a level move"));
-            const auto level = r.Integer(r.Required(*t, "level", QStringLiteral("level move"), at),
-                                         QStringLiteral("level"), 0, rules::kLevelMax);
-            const auto move =
-                r.Text(r.Required(*t, "move", QStringLiteral("level move"), at),
-                       QStringLiteral("level move"), {1, rules::kMoveNameMax[1], true, true, true});
-            if (level && move) {
-                s.levelMoves.push_back({*level, *move, {name, at}});
-            } else {
-                ok = false;
-            }
+            OneLevelMove(m);
         }
         if (s.levelMoves.empty() || s.levelMoves.size() > kLevelMoveSlots) {
             r.Error(LineOf(*moves), QStringLiteral("a species has 1 to 12 level moves, not %1")
                                         .arg(s.levelMoves.size()));
             ok = false;
         }
-    } else {
-        ok = false;
     }
-    s.machinesWhere = {s.where, s.where};
-    const auto machines = [&](std::string_view key, int count, std::vector<int>& list) {
-        const toml::node* node = root->get(key);
+
+    void OneLevelMove(const toml::node& m) {
+        const auto* t = m.as_table();
+        if (!t) {
+            r.Error(LineOf(m),
+                    QStringLiteral("each level move must be { level = N, move = \"NAME\" }"));
+            ok = false;
+            return;
+        }
+        const int at = LineOf(m);
+        r.CheckKeys(*t, {"level", "move"}, QStringLiteral("a level move"));
+        const auto level = r.Integer(r.Required(*t, "level", QStringLiteral("level move"), at),
+                                     QStringLiteral("level"), 0, rules::kLevelMax);
+        const auto move =
+            r.Text(r.Required(*t, "move", QStringLiteral("level move"), at),
+                   QStringLiteral("level move"), {1, rules::kMoveNameMax[1], true, true, true});
+        if (level && move) {
+            s.levelMoves.push_back({*level, *move, {r.file(), at}});
+        } else {
+            ok = false;
+        }
+    }
+
+    // The tm or hm list; a species without machines of a kind leaves the list out.
+    void Machines(std::string_view key, int count, std::vector<int>& list) {
+        const toml::node* node = root.get(key);
         if (!node) {
-            return;  // no machines of this kind
+            return;
         }
         s.machinesWhere[key == "tm" ? 0 : 1].line = LineOf(*node);
         const toml::array* a = r.Array(node, Q(key));
@@ -445,10 +489,23 @@ void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
                 list.push_back(*number);
             }
         }
-    };
-    machines("tm", kTmSlots, s.tm);
-    machines("hm", kHmSlots, s.hm);
-    if (ok) {
+    }
+};
+
+void ReadSpecies(const SourceFile& file, int number, ReadResult& out) {
+    const auto root = ParseFile(file, out.errors);
+    if (!root) {
+        return;
+    }
+    FileReader r(file.path, out.errors);
+    r.CheckKeys(*root,
+                {"name", "types", "body", "height", "weight", "stats", "editions", "description",
+                 "level_moves", "tm", "hm"},
+                QStringLiteral("species"));
+    SpeciesSource s;
+    s.number = number;
+    s.where = {file.path, 1};
+    if (SpeciesReader{r, *root, s}.Read()) {
         out.set.species.push_back(std::move(s));
     }
 }

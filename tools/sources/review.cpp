@@ -1,4 +1,4 @@
-#include "review.h"
+#include "tools/sources/review.h"
 
 #include <QRegularExpression>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "sources.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::sources {
 

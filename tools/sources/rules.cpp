@@ -1,4 +1,4 @@
-#include "rules.h"
+#include "tools/sources/rules.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "rules.h"
-#include "sources.h"
+#include "tools/sources/rules.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::sources {
 

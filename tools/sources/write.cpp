@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QSaveFile>
 
-#include "sources.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::sources {
 

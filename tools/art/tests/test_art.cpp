@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <set>
 
-#include "art.h"
-#include "palette.h"
-#include "testdata.h"
-#include "writer.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
+#include "tools/art/art.h"
+#include "tools/art/palette.h"
 
 using namespace zentaloger;
 using namespace zentaloger::art;

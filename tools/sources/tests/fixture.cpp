@@ -1,12 +1,12 @@
-#include "fixture.h"
+#include "tools/sources/tests/fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "database.h"
-#include "rules.h"
+#include "database/database.h"
+#include "tools/sources/rules.h"
 
 namespace zentaloger::sources {
 

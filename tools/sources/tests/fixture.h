@@ -5,7 +5,7 @@
 // and four families that cover a chain with a hold, a branch, a baby
 // numbered above the species it grows into and a family of five steps.
 
-#include "sources.h"
+#include "tools/sources/sources.h"
 
 namespace zentaloger::sources {
 

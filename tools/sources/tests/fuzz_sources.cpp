@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzz_sources_entry.h"
+#include "tools/sources/tests/fuzz_sources_entry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using zentaloger::fuzz::SourcesOutcome;

@@ -1,4 +1,4 @@
-#include "fuzz_sources_entry.h"
+#include "tools/sources/tests/fuzz_sources_entry.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <exception>
 
-#include "compile.h"
-#include "database.h"
-#include "fixture.h"
-#include "sources.h"
-#include "writer.h"
+#include "database/database.h"
+#include "database/writer.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/sources.h"
+#include "tools/sources/tests/fixture.h"
 
 namespace zentaloger::fuzz {
 namespace {

@@ -2,8 +2,8 @@
 // unchanged, in every build.
 #include <QCoreApplication>
 
-#include "corpus_replay.h"
-#include "fuzz_sources_entry.h"
+#include "database/testdata/corpus_replay.h"
+#include "tools/sources/tests/fuzz_sources_entry.h"
 
 using namespace zentaloger;
 using testing::Replayed;

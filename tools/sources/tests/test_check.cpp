@@ -2,11 +2,11 @@
 // broken copy names exactly its problem, and the shipped content has none.
 #include <QtTest>
 
-#include "check.h"
-#include "compile.h"
-#include "layout.h"
-#include "sources.h"
-#include "writer.h"
+#include "database/layout.h"
+#include "database/writer.h"
+#include "tools/sources/check.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/sources.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;

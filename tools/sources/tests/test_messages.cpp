@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "compile.h"
-#include "fixture.h"
-#include "runprogram.h"
-#include "sources.h"
-#include "writer.h"
+#include "database/writer.h"
+#include "tests/runprogram.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/sources.h"
+#include "tools/sources/tests/fixture.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;

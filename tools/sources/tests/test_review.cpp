@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "review.h"
-#include "sources.h"
+#include "tools/sources/review.h"
+#include "tools/sources/sources.h"
 
 using namespace zentaloger::sources;
 

@@ -8,13 +8,13 @@
 #include <QtTest>
 #include <numeric>
 
-#include "compile.h"
-#include "database.h"
-#include "dump.h"
-#include "fixture.h"
-#include "rules.h"
-#include "sources.h"
-#include "writer.h"
+#include "database/database.h"
+#include "database/writer.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/dump.h"
+#include "tools/sources/rules.h"
+#include "tools/sources/sources.h"
+#include "tools/sources/tests/fixture.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;
