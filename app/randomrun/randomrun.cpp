@@ -82,12 +82,12 @@ struct PressWatch : QObject {
 struct RandomRun::Session {
     QRandomGenerator random;
     StartupState state = StartUp();
-    pages::DetailPages pages{*state.database, state.view};
     int endings = 0, status = -1;
-    Viewer viewer{*state.database, state.view, pages, [this](int s) {
-                      ++endings;
-                      status = s;
-                  }};
+    std::unique_ptr<Viewer> whole = BuildViewer(state, [this](int s) {
+        ++endings;
+        status = s;
+    });
+    Viewer& viewer = *whole;
     Form& form = viewer.form();
     QWindow* window = nullptr;
     std::vector<std::vector<QWidget*>> targets;

@@ -38,7 +38,6 @@
 #include <ctime>
 #include <vector>
 
-#include "detailpages.h"
 #include "startup.h"
 #include "toolkit/toolkit.h"
 #include "viewer.h"
@@ -244,10 +243,10 @@ int main(int argc, char* argv[]) {
     }
 
     zentaloger::StartupState state = zentaloger::StartUp();
-    zentaloger::pages::DetailPages pages(*state.database, state.view);
-    zentaloger::Viewer whole(*state.database, state.view, pages, [](int) {});
-    zentaloger::Form& form = whole.form();
-    whole.Load();
+    const std::unique_ptr<zentaloger::Viewer> whole = zentaloger::BuildViewer(state);
+    zentaloger::Form& form = whole->form();
+    zentaloger::pages::DetailPages& pages = whole->pages();
+    whole->Load();
     form.show();
     QCoreApplication::processEvents();
     form.repaint();
