@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "commandline.h"
-#include "platformguard.h"
-#include "viewer.h"
+#include "app/commandline.h"
+#include "app/platformguard.h"
+#include "app/viewer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "viewer.h"
+#include "app/viewer.h"
 
 namespace zentaloger {
 

@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
-#include "detailpages.h"
-#include "form.h"
-#include "startup.h"
-#include "wheelcapture.h"
+#include "database/startup.h"
+#include "pages/detailpages.h"
+#include "wheel/wheelcapture.h"
+#include "window/form.h"
 
 namespace zentaloger {
 

@@ -1,4 +1,4 @@
-#include "description.h"
+#include "pages/description.h"
 
 namespace zentaloger::pages {
 

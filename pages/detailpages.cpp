@@ -1,12 +1,12 @@
-#include "detailpages.h"
+#include "pages/detailpages.h"
 
 #include <algorithm>
 
-#include "description.h"
-#include "evolution.h"
-#include "machinepage.h"
-#include "movespage.h"
-#include "statistics.h"
+#include "pages/description.h"
+#include "pages/evolution.h"
+#include "pages/machinepage.h"
+#include "pages/movespage.h"
+#include "pages/statistics.h"
 
 namespace zentaloger::pages {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "page.h"
-#include "pageswitch.h"
-#include "toolkit/pages.h"
+#include "pages/page.h"
+#include "pages/pageswitch.h"
+#include "window/toolkit/pages.h"
 
 namespace zentaloger::pages {
 

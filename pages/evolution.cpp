@@ -1,4 +1,4 @@
-#include "evolution.h"
+#include "pages/evolution.h"
 
 namespace zentaloger::pages {
 

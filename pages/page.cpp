@@ -1,6 +1,6 @@
-#include "page.h"
+#include "pages/page.h"
 
-#include "toolkit/toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 

@@ -8,11 +8,11 @@
 #include <functional>
 #include <span>
 
-#include "database.h"
-#include "toolkit/builder.h"
-#include "toolkit/captions.h"
-#include "toolkit/elements.h"
-#include "viewstate.h"
+#include "database/database.h"
+#include "database/viewstate.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
+#include "window/toolkit/elements.h"
 
 namespace zentaloger::pages {
 

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "window/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,10 +13,10 @@
 #include <QWindow>
 #include <cmath>
 
-#include "placement.h"
-#include "thumb.h"
-#include "toolkit/bitmap.h"
-#include "windowlayout.h"
+#include "window/placement.h"
+#include "window/thumb.h"
+#include "window/toolkit/bitmap.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger {
 

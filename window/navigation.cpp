@@ -1,4 +1,4 @@
-#include "navigation.h"
+#include "window/navigation.h"
 
 #include <QMouseEvent>
 #include <QWidget>

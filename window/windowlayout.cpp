@@ -1,4 +1,4 @@
-#include "windowlayout.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger {
 

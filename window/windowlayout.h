@@ -3,8 +3,8 @@
 
 #include <span>
 
-#include "toolkit/builder.h"
-#include "toolkit/captions.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
 
 namespace zentaloger {
 

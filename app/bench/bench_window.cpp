@@ -38,9 +38,9 @@
 #include <ctime>
 #include <vector>
 
-#include "startup.h"
-#include "toolkit/toolkit.h"
-#include "viewer.h"
+#include "app/viewer.h"
+#include "database/startup.h"
+#include "window/toolkit/toolkit.h"
 
 extern char** environ;
 

@@ -1,10 +1,10 @@
-// The viewer's start as main() does it (database, the viewer built, load, show), ending at once
-// after the first painted frame: the measured side of the start benchmark.
+// The viewer's start as main() does it (database, the viewer built, load, show), ending at
+// once after the first painted frame: the measured side of the start benchmark.
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
 
-#include "viewer.h"
+#include "app/viewer.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <QStringList>
 
-#include "database.h"
-#include "toolkit/elements.h"
-#include "toolkit/toolkit.h"
+#include "database/database.h"
+#include "window/toolkit/elements.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::testing {
 

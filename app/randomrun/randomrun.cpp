@@ -1,4 +1,4 @@
-#include "randomrun.h"
+#include "app/randomrun/randomrun.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,11 +11,11 @@
 #include <cmath>
 #include <map>
 
-#include "detailpages.h"
-#include "pageentries.h"
-#include "startup.h"
-#include "thumb.h"
-#include "viewer.h"
+#include "app/randomrun/pageentries.h"
+#include "app/viewer.h"
+#include "database/startup.h"
+#include "pages/detailpages.h"
+#include "window/thumb.h"
 
 namespace zentaloger::testing {
 

@@ -9,11 +9,11 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include "movepanel.h"
-#include "startup.h"
-#include "toolkit/oneline.h"
-#include "toolkit/toolkit.h"
-#include "viewer.h"
+#include "app/viewer.h"
+#include "database/startup.h"
+#include "pages/movepanel.h"
+#include "window/toolkit/oneline.h"
+#include "window/toolkit/toolkit.h"
 
 using namespace zentaloger;
 using toolkit::Label;

@@ -3,9 +3,9 @@
 // direction and the clamps are the navigation's and the capture's own tests.)
 #include <QtTest>
 
-#include "testdata.h"
-#include "viewer.h"
-#include "writer.h"
+#include "app/viewer.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
 
 using namespace zentaloger;
 

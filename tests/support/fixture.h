@@ -12,12 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include "database.h"
-#include "detailpages.h"
-#include "layout.h"
-#include "testdata.h"
-#include "viewer.h"
-#include "writer.h"
+#include "app/viewer.h"
+#include "database/database.h"
+#include "database/layout.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
+#include "pages/detailpages.h"
 
 namespace zentaloger::testing {
 

@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "fixture.h"
-#include "placement.h"
+#include "tests/support/fixture.h"
+#include "window/placement.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

@@ -3,8 +3,8 @@
 // rows, and the releases that never come.
 #include <QtTest>
 
-#include "fixture.h"
-#include "thumb.h"
+#include "tests/support/fixture.h"
+#include "window/thumb.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "builder.h"
-#include "captions.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
 
 namespace zentaloger::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "bitmap.h"
-#include "oneline.h"
+#include "window/toolkit/bitmap.h"
+#include "window/toolkit/oneline.h"
 
 namespace zentaloger::toolkit {
 

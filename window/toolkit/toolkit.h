@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "look.h"
+#include "window/toolkit/look.h"
 
 namespace zentaloger::toolkit {
 
