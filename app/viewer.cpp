@@ -1,5 +1,7 @@
 #include "app/viewer.h"
 
+#include "window/windowlayout.h"
+
 namespace zentaloger {
 
 Viewer::Viewer(const Database& db, ViewState& view, std::unique_ptr<pages::DetailPages> pages,
@@ -12,7 +14,7 @@ Viewer::Viewer(const Database& db, ViewState& view, std::unique_ptr<pages::Detai
 
 void Viewer::Load() {
     form_.Load();
-    wheel_.setHWndCapture(form_.element<toolkit::ListBox>("lstZENTARI"));
+    wheel_.setHWndCapture(form_.element<toolkit::ListBox>(kSpeciesList));
     wheel_.EnableWheel();
 }
 

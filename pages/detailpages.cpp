@@ -66,12 +66,13 @@ std::vector<toolkit::CaptionRow> DetailPages::captions() const {
     return rows;
 }
 
-void DetailPages::attach(const toolkit::Elements& elements, std::function<void()> refillList) {
-    context_.reset(new PageContext{db_, view_, elements, std::move(refillList)});
+void DetailPages::attach(const toolkit::Host& host) {
+    context_.reset(
+        new PageContext{db_, view_, host.elements, host.list, host.shownSpecies, host.refillList});
     for (const auto& page : pages_) {
         page->attach(*context_);
     }
-    switch_.attach(elements, layouts_);
+    switch_.attach(host.elements, layouts_);
 }
 
 void DetailPages::refresh(int number) {

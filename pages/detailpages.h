@@ -23,7 +23,7 @@ class DetailPages : public toolkit::Pages {
 
     std::vector<toolkit::RowGroup> rows() const override;
     std::vector<toolkit::CaptionRow> captions() const override;
-    void attach(const toolkit::Elements& elements, std::function<void()> refillList) override;
+    void attach(const toolkit::Host& host) override;
 
     void refresh(int number) override;
     void openFirst() override;

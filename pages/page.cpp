@@ -4,10 +4,6 @@
 
 namespace zentaloger::pages {
 
-int PageContext::shownSpecies() const {
-    return SpeciesNumberOfLabel(elements.require<toolkit::Label>("lblNAME")->caption());
-}
-
 QString PageContext::speciesLabel(int s) const {
     return db.listLabel[s][view.language][0].toString();
 }

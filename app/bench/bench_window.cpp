@@ -41,6 +41,7 @@
 #include "app/viewer.h"
 #include "database/startup.h"
 #include "window/toolkit/toolkit.h"
+#include "window/windowlayout.h"
 
 extern char** environ;
 
@@ -159,7 +160,7 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
               zentaloger::pages::DetailPages& pages, int page) {
     static const char* const names[] = {"statistics", "description", "evolution",
                                         "moves",      "TM",          "HM"};
-    auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    auto* list = form.element<zentaloger::toolkit::ListBox>(zentaloger::kSpeciesList);
     pages.ShowPage(page);
     state.view.topRow = 1;
     state.view.selectedRow = 1;
@@ -360,7 +361,7 @@ int main(int argc, char* argv[]) {
         click, double(clickPainted.count) / clicks, clickWhole);
     // One row down and the repaint of what it changed (the list's lines, the thumb's strip),
     // as the event loop runs it.
-    auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    auto* list = form.element<zentaloger::toolkit::ListBox>(zentaloger::kSpeciesList);
     state.view.topRow = 1;
     form.RefillList(false);
     const double scroll = MedianMicros(2000, [&](int) {
