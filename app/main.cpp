@@ -4,11 +4,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "commandline.h"
-#include "detailpages.h"
-#include "platformguard.h"
-#include "startup.h"
-#include "viewer.h"
+#include "app/commandline.h"
+#include "app/platformguard.h"
+#include "app/viewer.h"
 
 namespace {
 
@@ -44,11 +42,10 @@ int main(int argc, char* argv[]) {
         ReportStartupError(QString::fromUtf8(error.what()));
         return 1;
     }
-    zentaloger::pages::DetailPages pages(*state.database, state.view);
-    // Ends the event loop: no further event is handled, and main returns the status.
-    zentaloger::Viewer viewer(*state.database, state.view, pages,
-                              [](int status) { QCoreApplication::exit(status); });
-    viewer.Load();
-    viewer.form().show();
+    // Ending the event loop: no further event is handled, and main returns the status.
+    const std::unique_ptr<zentaloger::Viewer> viewer =
+        zentaloger::BuildViewer(state, [](int status) { QCoreApplication::exit(status); });
+    viewer->Load();
+    viewer->form().show();
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "platformguard.h"
+#include "app/platformguard.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "codec.h"
+#include "database/codec.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "database.h"
+#include "database/database.h"
 
 #include <cstring>
 
-#include "codec.h"
-#include "layout.h"
+#include "database/codec.h"
+#include "database/layout.h"
 
 namespace zentaloger {
 

@@ -11,7 +11,7 @@
 #include <QByteArray>
 #include <QStringView>
 
-#include "database.h"
+#include "database/database.h"
 
 namespace zentaloger {
 

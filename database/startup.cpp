@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "database/startup.h"
 
 #include <QFile>
 

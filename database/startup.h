@@ -7,8 +7,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "database.h"
-#include "viewstate.h"
+#include "database/database.h"
+#include "database/viewstate.h"
 
 namespace zentaloger {
 

@@ -1,7 +1,7 @@
 #include <array>
 #include <cstring>
 
-#include "layout.h"
+#include "database/layout.h"
 
 namespace zentaloger {
 

@@ -1,4 +1,4 @@
-#include "viewstate.h"
+#include "database/viewstate.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // What the window shows: the language, the list order, the first row of the visible list page
 // and the selected row. Rows are 1-based rows of the current order and language.
 
-#include "database.h"
+#include "database/database.h"
 
 namespace zentaloger {
 

@@ -1,7 +1,7 @@
-#include "writer.h"
+#include "database/writer.h"
 
-#include "codec.h"
-#include "layout.h"
+#include "database/codec.h"
+#include "database/layout.h"
 
 namespace zentaloger {
 

@@ -1,4 +1,6 @@
-#include "description.h"
+#include "pages/description.h"
+
+#include "database/editions.h"
 
 namespace zentaloger::pages {
 
@@ -8,8 +10,9 @@ using namespace toolkit;
 using enum Kind;
 using enum Align;
 
-// The marks' colours before the first species is shown.
-constexpr Rgb kMarkColours[] = {kYellow, 0xFF0000, 0x0000FF, kOrange, kGrey, kWhite};
+// The marks' colours before the first species is shown: the editions' own.
+constexpr Rgb kMarkColours[] = {kEditions[0].rgb, kEditions[1].rgb, kEditions[2].rgb,
+                                kEditions[3].rgb, kEditions[4].rgb, kEditions[5].rgb};
 
 // clang-format off
 const ElementRow kWindow[] = {
@@ -22,21 +25,16 @@ const ElementRow kChildren[] = {
 };
 // clang-format on
 
-// clang-format off
-constexpr std::pair<const char16_t*, Rgb> kEditionColours[] = {
-    {u"ZENTARI KALO", 0xFFFF00}, {u"ZENTARI MIRU", 0xFF0000}, {u"ZENTARI TAVI", 0x0000FF},
-    {u"ZENTARI SONE", 0xFF8000}, {u"ZENTARI PELA", 0x808080}, {u"ZENTARI DURO", 0xFFFFFF},
-    {u"UNKNOWN", 0x000000},
-};
-// clang-format on
-
 }  // namespace
 
 std::optional<QColor> EditionColour(QStringView edition) {
-    for (const auto& [text, rgb] : kEditionColours) {
-        if (edition == QStringView(text)) {
-            return Color(rgb);
+    for (const Edition& e : kEditions) {
+        if (edition == QStringView(e.name)) {
+            return Color(e.rgb);
         }
+    }
+    if (edition == QStringView(kUnknownEdition.name)) {
+        return Color(kUnknownEdition.rgb);
     }
     return std::nullopt;
 }

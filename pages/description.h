@@ -6,8 +6,8 @@
 #include <array>
 #include <optional>
 
-#include "page.h"
-#include "toolkit/toolkit.h"
+#include "pages/page.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 

@@ -1,12 +1,12 @@
-#include "detailpages.h"
+#include "pages/detailpages.h"
 
 #include <algorithm>
 
-#include "description.h"
-#include "evolution.h"
-#include "machinepage.h"
-#include "movespage.h"
-#include "statistics.h"
+#include "pages/description.h"
+#include "pages/evolution.h"
+#include "pages/machinepage.h"
+#include "pages/movespage.h"
+#include "pages/statistics.h"
 
 namespace zentaloger::pages {
 
@@ -66,12 +66,13 @@ std::vector<toolkit::CaptionRow> DetailPages::captions() const {
     return rows;
 }
 
-void DetailPages::attach(const toolkit::Elements& elements, std::function<void()> refillList) {
-    context_.reset(new PageContext{db_, view_, elements, std::move(refillList)});
+void DetailPages::attach(const toolkit::Host& host) {
+    context_.reset(
+        new PageContext{db_, view_, host.elements, host.list, host.shownSpecies, host.refillList});
     for (const auto& page : pages_) {
         page->attach(*context_);
     }
-    switch_.attach(elements, layouts_);
+    switch_.attach(host.elements, layouts_);
 }
 
 void DetailPages::refresh(int number) {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "page.h"
-#include "pageswitch.h"
-#include "toolkit/pages.h"
+#include "pages/page.h"
+#include "pages/pageswitch.h"
+#include "window/toolkit/pages.h"
 
 namespace zentaloger::pages {
 
@@ -23,7 +23,7 @@ class DetailPages : public toolkit::Pages {
 
     std::vector<toolkit::RowGroup> rows() const override;
     std::vector<toolkit::CaptionRow> captions() const override;
-    void attach(const toolkit::Elements& elements, std::function<void()> refillList) override;
+    void attach(const toolkit::Host& host) override;
 
     void refresh(int number) override;
     void openFirst() override;

@@ -1,4 +1,6 @@
-#include "evolution.h"
+#include "pages/evolution.h"
+
+#include "database/pictures.h"
 
 namespace zentaloger::pages {
 
@@ -86,7 +88,6 @@ void EvolutionPage::attach(const PageContext& context) {
     }
     condition_ = e.require<toolkit::Label>("lblEVOLUTION_CONDITION");
     hold_ = e.require<toolkit::Label>("lblEVOLUTION_HOLD");
-    list_ = e.require<toolkit::ListBox>("lstZENTARI");
     auto* timer = e.require<toolkit::Timer>("tEVOLUTION");
     QObject::connect(timer, &toolkit::Timer::timer, timer, [this] { AnimateEvolutionBar(); });
 }
@@ -122,8 +123,8 @@ void EvolutionPage::chooseEntry(int k) {
     if (from < 0) {
         return;  // an empty step (reached only through the keyboard): nothing to detail
     }
-    pictures_[0]->setPicture(501 + from);
-    pictures_[1]->setPicture(501 + to);
+    pictures_[0]->setPicture(SmallPicture(from + 1));
+    pictures_[1]->setPicture(SmallPicture(to + 1));
     names_[0]->setCaption(context_->speciesLabel(from));
     names_[1]->setCaption(context_->speciesLabel(to));
     const int language = context_->view.language;
@@ -135,7 +136,7 @@ void EvolutionPage::ShowFinalForm(int number) {
     for (toolkit::Label* entry : entries_) {
         entry->setColors(toolkit::kEntry);
     }
-    pictures_[0]->setPicture(500 + number);
+    pictures_[0]->setPicture(SmallPicture(number));
     pictures_[1]->clearPicture();
     names_[0]->setCaption(context_->speciesLabel(number - 1));
     names_[1]->setCaption(QString());
@@ -164,7 +165,7 @@ void EvolutionPage::JumpToEvolutionSpecies(int k) {
         return;
     }
     view.selectedRow = row + 1;
-    view.topRow = TopRowAfterJump(view.topRow, view.selectedRow, list_->listIndex());
+    view.topRow = TopRowAfterJump(view.topRow, view.selectedRow, context_->list->listIndex());
     context_->refillList();
 }
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "page.h"
-#include "toolkit/toolkit.h"
+#include "pages/page.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 
@@ -41,7 +41,6 @@ class EvolutionPage : public Page {
     std::array<toolkit::Shape*, 3> bar_{};
     toolkit::Label* condition_ = nullptr;
     toolkit::Label* hold_ = nullptr;
-    toolkit::ListBox* list_ = nullptr;
 };
 
 }  // namespace zentaloger::pages

@@ -1,6 +1,6 @@
-#include "machinepage.h"
+#include "pages/machinepage.h"
 
-#include "movepanel.h"
+#include "pages/movepanel.h"
 
 namespace zentaloger::pages {
 

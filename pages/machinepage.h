@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "movepanel.h"
-#include "page.h"
+#include "pages/movepanel.h"
+#include "pages/page.h"
 
 namespace zentaloger::pages {
 

@@ -1,4 +1,4 @@
-#include "movepanel.h"
+#include "pages/movepanel.h"
 
 namespace zentaloger::pages {
 

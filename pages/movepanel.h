@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "page.h"
-#include "toolkit/toolkit.h"
+#include "pages/page.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 

@@ -1,6 +1,6 @@
-#include "movespage.h"
+#include "pages/movespage.h"
 
-#include "movepanel.h"
+#include "pages/movepanel.h"
 
 namespace zentaloger::pages {
 

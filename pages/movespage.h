@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "movepanel.h"
-#include "page.h"
+#include "pages/movepanel.h"
+#include "pages/page.h"
 
 namespace zentaloger::pages {
 

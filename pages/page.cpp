@@ -1,12 +1,8 @@
-#include "page.h"
+#include "pages/page.h"
 
-#include "toolkit/toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
-
-int PageContext::shownSpecies() const {
-    return SpeciesNumberOfLabel(elements.require<toolkit::Label>("lblNAME")->caption());
-}
 
 QString PageContext::speciesLabel(int s) const {
     return db.listLabel[s][view.language][0].toString();

@@ -8,11 +8,15 @@
 #include <functional>
 #include <span>
 
-#include "database.h"
-#include "toolkit/builder.h"
-#include "toolkit/captions.h"
-#include "toolkit/elements.h"
-#include "viewstate.h"
+#include "database/database.h"
+#include "database/viewstate.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
+#include "window/toolkit/elements.h"
+
+namespace zentaloger::toolkit {
+class ListBox;
+}  // namespace zentaloger::toolkit
 
 namespace zentaloger::pages {
 
@@ -38,10 +42,10 @@ struct PageContext {
     const Database& db;
     ViewState& view;
     const toolkit::Elements& elements;
-    std::function<void()> refillList;  // the window's RefillList without captions
+    toolkit::ListBox* list;             // the window's species list
+    std::function<int()> shownSpecies;  // the number of the species on the card
+    std::function<void()> refillList;   // the window's RefillList without captions
 
-    // The species on the card: the number at the start of its name label.
-    int shownSpecies() const;
     // The label of species index `s` in the numerical order in the current language.
     QString speciesLabel(int s) const;
 };

@@ -1,4 +1,4 @@
-#include "pageswitch.h"
+#include "pages/pageswitch.h"
 
 namespace zentaloger::pages {
 

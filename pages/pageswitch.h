@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "page.h"
-#include "toolkit/toolkit.h"
+#include "pages/page.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 

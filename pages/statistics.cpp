@@ -1,4 +1,4 @@
-#include "statistics.h"
+#include "pages/statistics.h"
 
 namespace zentaloger::pages {
 

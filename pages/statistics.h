@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "page.h"
-#include "toolkit/toolkit.h"
+#include "pages/page.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::pages {
 

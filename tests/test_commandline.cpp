@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-#include "runprogram.h"
+#include "tests/runprogram.h"
 
 namespace {
 

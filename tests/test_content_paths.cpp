@@ -8,10 +8,10 @@
 #include <set>
 #include <type_traits>
 
-#include "compile.h"
-#include "database.h"
-#include "sources.h"
-#include "writer.h"
+#include "database/database.h"
+#include "database/writer.h"
+#include "tools/sources/compile.h"
+#include "tools/sources/sources.h"
 
 using namespace zentaloger;
 using namespace zentaloger::sources;

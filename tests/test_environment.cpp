@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "runprogram.h"
+#include "tests/runprogram.h"
 
 using zentaloger::testing::RunProgram;
 

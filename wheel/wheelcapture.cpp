@@ -1,4 +1,4 @@
-#include "wheelcapture.h"
+#include "wheel/wheelcapture.h"
 
 #include <QAbstractScrollArea>
 #include <QWheelEvent>

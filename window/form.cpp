@@ -1,4 +1,4 @@
-#include "form.h"
+#include "window/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,10 +13,11 @@
 #include <QWindow>
 #include <cmath>
 
-#include "placement.h"
-#include "thumb.h"
-#include "toolkit/bitmap.h"
-#include "windowlayout.h"
+#include "database/pictures.h"
+#include "window/placement.h"
+#include "window/thumb.h"
+#include "window/toolkit/bitmap.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger {
 
@@ -46,8 +47,8 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
         }
     }
     toolkit::BuildLayout(this, rows, elements_);
-    list_ = element<toolkit::ListBox>("lstZENTARI");
-    name_ = element<Label>("lblNAME");
+    list_ = element<toolkit::ListBox>(kSpeciesList);
+    name_ = element<Label>(kSpeciesName);
     type_ = element<Label>("lblTYPE");
     height_ = element<Label>("lblHEIGHT");
     weight_ = element<Label>("lblWEIGHT");
@@ -64,7 +65,10 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     }
     captions_.bind(elements_, WindowCaptions());
     captions_.bind(elements_, pages_.captions());
-    pages_.attach(elements_, [this] { RefillList(false); });
+    pages_.attach({.elements = elements_,
+                   .list = list_,
+                   .shownSpecies = [this] { return SpeciesNumberOfLabel(name_->caption()); },
+                   .refillList = [this] { RefillList(false); }});
 
     // A fixed style for the list's frame, whatever the desktop's style is.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -93,7 +97,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
             [this, global](int, int, int, int x, int y) { GrabWindow(global(x, y)); });
     connect(picture_, &toolkit::Image::mouseMove, this,
             [this, global](int, int button, int, int x, int y) {
-                if (button == 1) {
+                if (button == toolkit::kLeftButton) {
                     DragWindow(global(x, y));
                 }
             });
@@ -175,7 +179,7 @@ void Form::ApplyLanguageCaptions() {
     if (view_.listOrder >= 0 && view_.listOrder < kOrderCount) {
         orders_[view_.listOrder]->setValue(true);  // raises optMODE_Click
     }
-    logo_->setPicture(1000 + view_.language);
+    logo_->setPicture(LogoPicture(view_.language));
     if (view_.language != 0 && view_.language != 1) {
         return;
     }
@@ -251,7 +255,7 @@ void Form::ShowSpecies() {
     type_->setCaption(species.typeLabel[language].toString());
     height_->setCaption(species.heightLabel[language].toString());
     weight_->setCaption(species.weightLabel[language].toString());
-    picture_->setPicture(100 + number);
+    picture_->setPicture(LargePicture(number));
     pages_.refresh(number);
     prepare_.start();
 }
@@ -260,7 +264,7 @@ void Form::PrepareNeighbours() {
     // Up first: the picture just left is usually still stored, and Down is the likelier next.
     for (int row : {view_.selectedRow - 1, view_.selectedRow + 1}) {
         if (row >= 1 && row <= kSpeciesCount) {
-            toolkit::PreparePicture(100 + SpeciesNumberAtRow(db_, view_, row));
+            toolkit::PreparePicture(LargePicture(SpeciesNumberAtRow(db_, view_, row)));
         }
     }
 }

@@ -11,13 +11,13 @@
 #include <QWidget>
 #include <array>
 
-#include "database.h"
-#include "navigation.h"
-#include "toolkit/captions.h"
-#include "toolkit/elements.h"
-#include "toolkit/pages.h"
-#include "toolkit/toolkit.h"
-#include "viewstate.h"
+#include "database/database.h"
+#include "database/viewstate.h"
+#include "window/navigation.h"
+#include "window/toolkit/captions.h"
+#include "window/toolkit/elements.h"
+#include "window/toolkit/pages.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger {
 

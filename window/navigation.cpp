@@ -1,4 +1,4 @@
-#include "navigation.h"
+#include "window/navigation.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -6,23 +6,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "window/windowlayout.h"
+
 namespace zentaloger {
 
 namespace {
 
-enum Key {
-    kBackspace = 8,
-    kPageUp = 33,
-    kPageDown = 34,
-    kEnd = 35,
-    kHome = 36,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-    kF4 = 115,
-};
-constexpr int kLeftButton = 1, kRightButton = 2;
+using namespace toolkit::keys;
+using toolkit::kLeftButton;
+using toolkit::kRightButton;
 constexpr int kFirstLine = 0, kLastLine = kListLines - 1;
 constexpr int kPageRows = kListLines;
 
@@ -34,7 +26,7 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
       window_(window),
       view_(view),
       hooks_(std::move(hooks)),
-      list_(elements.require<toolkit::ListBox>("lstZENTARI")) {
+      list_(elements.require<toolkit::ListBox>(kSpeciesList)) {
     using toolkit::Label;
     using toolkit::Timer;
     for (int i = 0; i < 2; ++i) {

@@ -9,10 +9,10 @@
 #include <array>
 #include <functional>
 
-#include "thumb.h"
-#include "toolkit/elements.h"
-#include "toolkit/toolkit.h"
-#include "viewstate.h"
+#include "database/viewstate.h"
+#include "window/thumb.h"
+#include "window/toolkit/elements.h"
+#include "window/toolkit/toolkit.h"
 
 class QWindow;
 

@@ -1,4 +1,4 @@
-#include "thumb.h"
+#include "window/thumb.h"
 
 #include <cmath>
 

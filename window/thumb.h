@@ -4,7 +4,7 @@
 // work on exact twips: the label stands at the nearest pixel, and reading its place back
 // would be up to 7.5 twips off, enough to move a held thumb by a row.
 
-#include "viewstate.h"
+#include "database/viewstate.h"
 
 namespace zentaloger {
 

@@ -1,4 +1,4 @@
-#include "windowlayout.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger {
 
@@ -13,7 +13,7 @@ constexpr const char16_t* kCredits = u"ZENTALOGER  -  A FIELD GUIDE TO ALL 251 Z
 
 // clang-format off
 const ElementRow kControls[] = {
-    {.kind = ListBox, .name = "lstZENTARI", .at = {3960, 525, 1575, 2670}},
+    {.kind = ListBox, .name = kSpeciesList, .at = {3960, 525, 1575, 2670}},
     {.kind = Timer, .name = "tDOWN", .index = 0, .count = 2, .interval = 100},
     {.kind = Option, .name = "optMODE", .index = 0, .at = {4050, 3465, 1455, 195}, .count = 3, .stepTop = 180, .back = kOrange, .small = true, .caption = u"ORDER"},
     {.kind = Timer, .name = "tUP", .index = 0, .count = 2, .interval = 100},
@@ -23,7 +23,7 @@ const ElementRow kControls[] = {
 };
 
 const ElementRow kCard[] = {
-    {.kind = Label, .name = "lblNAME", .at = {210, 135, 1875, 195}, .transparent = true, .bold = true, .caption = u"LVL - ZENTARI"},
+    {.kind = Label, .name = kSpeciesName, .at = {210, 135, 1875, 195}, .transparent = true, .bold = true, .caption = u"LVL - ZENTARI"},
     {.kind = Shape, .name = "shpNAME", .at = {120, 120, 1875, 195}, .back = kOrange, .border = true},
     {.kind = Label, .name = "lblHEIGHT", .at = {210, 2835, 1875, 195}, .transparent = true, .caption = u"HEIGHT:"},
     {.kind = Shape, .name = "shpHEIGHT", .at = {120, 2820, 1875, 195}, .back = kLightYellow, .border = true},

@@ -3,12 +3,17 @@
 
 #include <span>
 
-#include "toolkit/builder.h"
-#include "toolkit/captions.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
 
 namespace zentaloger {
 
 inline constexpr int kWindowWidthTwips = 5655, kWindowHeightTwips = 5235;
+
+// The names of the window's elements that others look up: the species list and the card's
+// name label.
+inline constexpr const char* kSpeciesList = "lstZENTARI";
+inline constexpr const char* kSpeciesName = "lblNAME";
 
 // The window's controls (list, scrolling, orders), which lie in front of everything else.
 std::span<const toolkit::ElementRow> WindowControlRows();

@@ -2,7 +2,7 @@
 // checked after each; a failure names the seed, the event and what broke.
 #include <QtTest>
 
-#include "randomrun.h"
+#include "app/randomrun/randomrun.h"
 
 using zentaloger::testing::RandomRun;
 

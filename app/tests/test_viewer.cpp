@@ -3,10 +3,9 @@
 // direction and the clamps are the navigation's and the capture's own tests.)
 #include <QtTest>
 
-#include "detailpages.h"
-#include "testdata.h"
-#include "viewer.h"
-#include "writer.h"
+#include "app/viewer.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
 
 using namespace zentaloger;
 
@@ -27,10 +26,11 @@ class TestViewer : public QObject {
         QFETCH(int, keys);
         const auto db = LoadDatabase(EncodeResource(testdata::TestDatabaseFields()));
         ViewState view;
-        pages::DetailPages pages{*db, view};
         QList<std::pair<int, bool>> endings;  // status, and whether the capture was still on
-        Viewer viewer{*db, view, pages,
-                      [&](int status) { endings << std::pair(status, viewer.wheel().enabled()); }};
+        std::unique_ptr<Viewer> whole;
+        whole = BuildViewer(
+            *db, view, [&](int status) { endings << std::pair(status, whole->wheel().enabled()); });
+        Viewer& viewer = *whole;
         viewer.Load();
         viewer.form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer.form()));

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "database.h"
-#include "testdata.h"
+#include "database/database.h"
+#include "database/testdata/testdata.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "testdata.h"
+#include "database/testdata/testdata.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 
-#include "layout.h"
-#include "writer.h"
+#include "database/layout.h"
+#include "database/writer.h"
 
 namespace zentaloger::testdata {
 namespace {

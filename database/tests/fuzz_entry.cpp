@@ -1,4 +1,4 @@
-#include "fuzz_entry.h"
+#include "database/tests/fuzz_entry.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "database.h"
-#include "testdata.h"
-#include "writer.h"
+#include "database/database.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
 
 namespace zentaloger::fuzz {
 namespace {

@@ -2,9 +2,9 @@
 // unedited, in every build.
 #include <QCoreApplication>
 
-#include "corpus_replay.h"
-#include "fuzz_entry.h"
-#include "testdata.h"
+#include "database/testdata/corpus_replay.h"
+#include "database/testdata/testdata.h"
+#include "database/tests/fuzz_entry.h"
 
 using namespace zentaloger;
 using testing::Replayed;

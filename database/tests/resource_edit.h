@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "testdata.h"
-#include "writer.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
 
 namespace zentaloger::testing {
 

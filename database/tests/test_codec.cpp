@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <optional>
 
-#include "codec.h"
+#include "database/codec.h"
 
 using namespace zentaloger;
 

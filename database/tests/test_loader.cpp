@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "database.h"
-#include "resource_edit.h"
+#include "database/database.h"
+#include "database/tests/resource_edit.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

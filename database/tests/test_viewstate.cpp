@@ -3,9 +3,9 @@
 #include <QtTest>
 #include <limits>
 
-#include "resource_edit.h"
-#include "startup.h"
-#include "viewstate.h"
+#include "database/startup.h"
+#include "database/tests/resource_edit.h"
+#include "database/viewstate.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

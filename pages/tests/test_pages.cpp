@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <climits>
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "wheelcapture.h"
+#include "wheel/wheelcapture.h"
 
 using zentaloger::wheel::WheelCapture;
 

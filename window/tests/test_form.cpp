@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "fixture.h"
-#include "placement.h"
+#include "tests/support/fixture.h"
+#include "window/placement.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -52,12 +52,12 @@ class TestForm : public QObject {
         for (int number : {1, 128, 251}) {
             w.show(number);
             auto* picture = w.get<toolkit::Image>("imgZENTARI");
-            const QRect box(picture->mapTo(w.form.get(), QPoint(0, 0)), picture->size());
+            const QRect box(picture->mapTo(w.form, QPoint(0, 0)), picture->size());
             QRegion uncovered(box);
             for (QWidget* other : w.form->findChildren<QWidget*>()) {
                 if (other != picture && other->isVisible() && other->objectName() != "shpZENTARI" &&
                     !qobject_cast<toolkit::Frame*>(other)) {
-                    uncovered -= QRect(other->mapTo(w.form.get(), QPoint(0, 0)), other->size());
+                    uncovered -= QRect(other->mapTo(w.form, QPoint(0, 0)), other->size());
                 }
             }
             QVERIFY(uncovered.rectCount() > 1);  // the marks do cut it
@@ -203,9 +203,9 @@ class TestForm : public QObject {
         QFETCH(QString, on);
         QFETCH(Qt::MouseButton, button);
         Window w;
-        QWidget* element = on == u"ZENTALOG" ? w.form.get() : w.form->findChild<QWidget*>(on);
+        QWidget* element = on == u"ZENTALOG" ? w.form : w.form->findChild<QWidget*>(on);
         // The press goes through the window, so what lies at that point gets it.
-        const QPoint start = element->mapTo(w.form.get(), QPoint(3, 3));
+        const QPoint start = element->mapTo(w.form, QPoint(3, 3));
         const QPoint before = w.form->pos();
         QWindow* window = w.form->windowHandle();
         // The pointer travels on the screen; each event is given where it is in the window

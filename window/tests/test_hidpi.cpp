@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 using namespace zentaloger::testing;
 

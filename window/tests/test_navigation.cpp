@@ -3,8 +3,8 @@
 // rows, and the releases that never come.
 #include <QtTest>
 
-#include "fixture.h"
-#include "thumb.h"
+#include "tests/support/fixture.h"
+#include "window/thumb.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -64,7 +64,7 @@ class TestNavigation : public QObject {
         w.at(top, selected);
         bool swallowed = false;
         // Connected after the form's own handler: sees the key code it left.
-        QObject::connect(w.list(), &toolkit::ListBox::keyDown, w.form.get(),
+        QObject::connect(w.list(), &toolkit::ListBox::keyDown, w.form,
                          [&swallowed](int& keyCode, int) { swallowed = keyCode == -1; });
         QTest::keyClick(w.list(), Qt::Key(key));
         QTEST(w.view.topRow, "topRow");
@@ -201,7 +201,7 @@ class TestNavigation : public QObject {
                 w.form->navigation().WheelScroll(0, n, 0, 0);
             } else if (step == u"D") {
                 QEvent event(QEvent::WindowDeactivate);
-                QApplication::sendEvent(w.form.get(), &event);
+                QApplication::sendEvent(w.form, &event);
             } else if (step == u"H") {
                 w.form->hide();
             } else {  // through the window, as the window system delivers it

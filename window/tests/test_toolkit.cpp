@@ -6,8 +6,8 @@
 #include <QBuffer>
 #include <QtTest>
 
-#include "toolkit/bitmap.h"
-#include "toolkit/toolkit.h"
+#include "window/toolkit/bitmap.h"
+#include "window/toolkit/toolkit.h"
 
 using namespace zentaloger::toolkit;
 

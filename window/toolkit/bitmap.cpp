@@ -1,4 +1,4 @@
-#include "bitmap.h"
+#include "window/toolkit/bitmap.h"
 
 #include <QResource>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "builder.h"
+#include "window/toolkit/builder.h"
 
-#include "toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::toolkit {
 

@@ -5,8 +5,8 @@
 
 #include <span>
 
-#include "elements.h"
-#include "look.h"
+#include "window/toolkit/elements.h"
+#include "window/toolkit/look.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "captions.h"
+#include "window/toolkit/captions.h"
 
-#include "toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 namespace zentaloger::toolkit {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "elements.h"
+#include "window/toolkit/elements.h"
 
 namespace zentaloger::toolkit {
 

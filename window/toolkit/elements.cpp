@@ -1,4 +1,4 @@
-#include "elements.h"
+#include "window/toolkit/elements.h"
 
 namespace zentaloger::toolkit {
 

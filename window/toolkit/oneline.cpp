@@ -1,4 +1,4 @@
-#include "oneline.h"
+#include "window/toolkit/oneline.h"
 
 #include <QGlyphRun>
 #include <QPainter>

@@ -6,10 +6,22 @@
 #include <functional>
 #include <vector>
 
-#include "builder.h"
-#include "captions.h"
+#include "window/toolkit/builder.h"
+#include "window/toolkit/captions.h"
 
 namespace zentaloger::toolkit {
+
+class ListBox;
+
+// What the window hands the pages once it is built.
+struct Host {
+    const Elements& elements;
+    ListBox* list;                      // the species list
+    std::function<int()> shownSpecies;  // the number of the species on the card
+    // The window's RefillList without captions: a page that moves the list (a picture click
+    // jumps to a species) sets the view state and calls it.
+    std::function<void()> refillList;
+};
 
 class Pages {
   public:
@@ -21,10 +33,9 @@ class Pages {
     virtual std::vector<RowGroup> rows() const = 0;
     // The pages' captions that follow the language, in the order they are applied.
     virtual std::vector<CaptionRow> captions() const = 0;
-    // Once the window is built: bind the elements the pages use and their events.
-    // `refillList` is the window's RefillList without captions: a page that moves the list
-    // (a picture click jumps to a species) sets the view state and calls it.
-    virtual void attach(const Elements& elements, std::function<void()> refillList) = 0;
+    // Once the window is built: bind the elements the pages use and their events; `host`
+    // outlives the pages' use of it.
+    virtual void attach(const Host& host) = 0;
 
     // After the card is filled: refresh every page for species `number`, open or not.
     virtual void refresh(int number) = 0;

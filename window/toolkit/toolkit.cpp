@@ -1,4 +1,4 @@
-#include "toolkit.h"
+#include "window/toolkit/toolkit.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "bitmap.h"
-#include "oneline.h"
+#include "window/toolkit/bitmap.h"
+#include "window/toolkit/oneline.h"
 
 namespace zentaloger::toolkit {
 
@@ -123,8 +123,9 @@ QFont Font(int pixelSize, bool bold) {
 }
 
 int ButtonOf(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? kLeftButton : 0) |
+           (buttons & Qt::RightButton ? kRightButton : 0) |
+           (buttons & Qt::MiddleButton ? kMiddleButton : 0);
 }
 
 int ShiftOf(Qt::KeyboardModifiers modifiers) {
@@ -135,39 +136,39 @@ int ShiftOf(Qt::KeyboardModifiers modifiers) {
 int KeyCodeOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Backspace:
-            return 8;
+            return keys::kBackspace;
         case Qt::Key_Tab:
-            return 9;
+            return keys::kTab;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return keys::kReturn;
         case Qt::Key_Escape:
-            return 27;
+            return keys::kEscape;
         case Qt::Key_Space:
-            return 32;
+            return keys::kSpace;
         case Qt::Key_PageUp:
-            return 33;
+            return keys::kPageUp;
         case Qt::Key_PageDown:
-            return 34;
+            return keys::kPageDown;
         case Qt::Key_End:
-            return 35;
+            return keys::kEnd;
         case Qt::Key_Home:
-            return 36;
+            return keys::kHome;
         case Qt::Key_Left:
-            return 37;
+            return keys::kLeft;
         case Qt::Key_Up:
-            return 38;
+            return keys::kUp;
         case Qt::Key_Right:
-            return 39;
+            return keys::kRight;
         case Qt::Key_Down:
-            return 40;
+            return keys::kDown;
         case Qt::Key_Delete:
-            return 46;
+            return keys::kDelete;
         default:
             break;
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
-        return 112 + (qtKey - Qt::Key_F1);
+        return keys::kF1 + (qtKey - Qt::Key_F1);
     }
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
         return qtKey;  // Qt and the virtual key codes agree here

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "look.h"
+#include "window/toolkit/look.h"
 
 namespace zentaloger::toolkit {
 
@@ -33,11 +33,36 @@ constexpr int Twips(int px) {
 void RegisterEmbeddedFonts();
 QFont Font(int pixelSize, bool bold);
 
+// The Button mask of mouse events, as the handlers test it.
+enum Button : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+// The key codes the handlers see (virtual key codes; letters and digits are their upper-case
+// character).
+namespace keys {
+enum Code : int {
+    kBackspace = 8,
+    kTab = 9,
+    kReturn = 13,
+    kEscape = 27,
+    kSpace = 32,
+    kPageUp = 33,
+    kPageDown = 34,
+    kEnd = 35,
+    kHome = 36,
+    kLeft = 37,
+    kUp = 38,
+    kRight = 39,
+    kDown = 40,
+    kDelete = 46,
+    kF1 = 112,
+    kF4 = 115,
+};
+}  // namespace keys
+
 // Button and Shift values of one mouse or key event, as the handlers see them.
 int ButtonOf(Qt::MouseButtons buttons);
 int ShiftOf(Qt::KeyboardModifiers modifiers);
-// The virtual key code of a Qt key (Backspace 8, Page Up 33 .. Down 40, F4 115, letters and
-// digits as their upper-case character); 0 for keys the handlers never see.
+// The key code (keys::Code) of a Qt key; 0 for keys the handlers never see.
 int KeyCodeOf(int qtKey);
 
 // Mouse events in the form's terms; MouseMove reports the buttons held during the move.

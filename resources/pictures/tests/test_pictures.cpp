@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QtTest>
 
-#include "art.h"
-#include "database.h"
+#include "database/database.h"
+#include "tools/art/art.h"
 
 using namespace zentaloger;
 using namespace zentaloger::art;

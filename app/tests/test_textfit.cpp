@@ -9,12 +9,11 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include "detailpages.h"
-#include "form.h"
-#include "movepanel.h"
-#include "startup.h"
-#include "toolkit/oneline.h"
-#include "toolkit/toolkit.h"
+#include "app/viewer.h"
+#include "database/startup.h"
+#include "pages/movepanel.h"
+#include "window/toolkit/oneline.h"
+#include "window/toolkit/toolkit.h"
 
 using namespace zentaloger;
 using toolkit::Label;
@@ -125,17 +124,17 @@ class TestTextFit : public QObject {
 
     StartupState state_;
     const Database* db_ = nullptr;
-    std::unique_ptr<pages::DetailPages> pages_;
-    std::unique_ptr<Form> form_;
+    std::unique_ptr<Viewer> viewer_;
+    Form* form_ = nullptr;
 
   private slots:
     void initTestCase() {
         state_ = StartUp();
         db_ = state_.database.get();
         QVERIFY(db_);
-        pages_ = std::make_unique<pages::DetailPages>(*db_, state_.view);
-        form_ = std::make_unique<Form>(*db_, state_.view, *pages_);
-        form_->Load();
+        viewer_ = BuildViewer(state_);
+        form_ = &viewer_->form();
+        viewer_->Load();
     }
 
     // Every caption, fixed or from the data, as the user sees it after each species is shown

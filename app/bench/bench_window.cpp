@@ -38,10 +38,10 @@
 #include <ctime>
 #include <vector>
 
-#include "detailpages.h"
-#include "startup.h"
-#include "toolkit/toolkit.h"
-#include "viewer.h"
+#include "app/viewer.h"
+#include "database/startup.h"
+#include "window/toolkit/toolkit.h"
+#include "window/windowlayout.h"
 
 extern char** environ;
 
@@ -160,7 +160,7 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
               zentaloger::pages::DetailPages& pages, int page) {
     static const char* const names[] = {"statistics", "description", "evolution",
                                         "moves",      "TM",          "HM"};
-    auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    auto* list = form.element<zentaloger::toolkit::ListBox>(zentaloger::kSpeciesList);
     pages.ShowPage(page);
     state.view.topRow = 1;
     state.view.selectedRow = 1;
@@ -244,10 +244,10 @@ int main(int argc, char* argv[]) {
     }
 
     zentaloger::StartupState state = zentaloger::StartUp();
-    zentaloger::pages::DetailPages pages(*state.database, state.view);
-    zentaloger::Viewer whole(*state.database, state.view, pages, [](int) {});
-    zentaloger::Form& form = whole.form();
-    whole.Load();
+    const std::unique_ptr<zentaloger::Viewer> whole = zentaloger::BuildViewer(state);
+    zentaloger::Form& form = whole->form();
+    zentaloger::pages::DetailPages& pages = whole->pages();
+    whole->Load();
     form.show();
     QCoreApplication::processEvents();
     form.repaint();
@@ -361,7 +361,7 @@ int main(int argc, char* argv[]) {
         click, double(clickPainted.count) / clicks, clickWhole);
     // One row down and the repaint of what it changed (the list's lines, the thumb's strip),
     // as the event loop runs it.
-    auto* list = form.element<zentaloger::toolkit::ListBox>("lstZENTARI");
+    auto* list = form.element<zentaloger::toolkit::ListBox>(zentaloger::kSpeciesList);
     state.view.topRow = 1;
     form.RefillList(false);
     const double scroll = MedianMicros(2000, [&](int) {

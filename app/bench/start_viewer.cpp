@@ -1,12 +1,10 @@
-// The viewer's start as main() does it (database, form, load, show), ending at once after the
-// first painted frame: the measured side of the start benchmark.
+// The viewer's start as main() does it (database, the viewer built, load, show), ending at
+// once after the first painted frame: the measured side of the start benchmark.
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
 
-#include "detailpages.h"
-#include "form.h"
-#include "startup.h"
+#include "app/viewer.h"
 
 namespace {
 
@@ -27,11 +25,10 @@ int main(int argc, char* argv[]) {
     std::future<zentaloger::StartupState> loading = zentaloger::StartUpInBackground();
     zentaloger::toolkit::RegisterEmbeddedFonts();
     zentaloger::StartupState state = loading.get();
-    zentaloger::pages::DetailPages pages(*state.database, state.view);
-    zentaloger::Form form(*state.database, state.view, pages);
+    const std::unique_ptr<zentaloger::Viewer> viewer = zentaloger::BuildViewer(state);
     FirstPaint firstPaint;
-    form.installEventFilter(&firstPaint);
-    form.Load();
-    form.show();
+    viewer->form().installEventFilter(&firstPaint);
+    viewer->Load();
+    viewer->form().show();
     return app.exec();
 }

@@ -13,7 +13,7 @@
 #include <QRandomGenerator>
 #include <cstdio>
 
-#include "randomrun.h"
+#include "app/randomrun/randomrun.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include "database.h"
-#include "detailpages.h"
-#include "form.h"
-#include "layout.h"
-#include "testdata.h"
-#include "writer.h"
+#include "app/viewer.h"
+#include "database/database.h"
+#include "database/layout.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
+#include "pages/detailpages.h"
 
 namespace zentaloger::testing {
 
@@ -57,27 +57,34 @@ struct CountingPages : pages::DetailPages {
     }
 };
 
-// One shown form with the viewer's pages, loaded, counting card rebuilds (every ShowSpecies
-// refreshes the pages), list refills and the exits it asks for.
+// The viewer as main builds it, shown and loaded, with pages that count card rebuilds (every
+// ShowSpecies refreshes the pages), counting list refills and the exits it asks for.
 struct Window {
     std::unique_ptr<Database> db;
     ViewState view;
-    CountingPages pages{*db, view};
-    std::unique_ptr<Form> form;
+    std::unique_ptr<Viewer> viewer;
+    CountingPages& pages;
+    Form* form;
     int refills = 0, exits = 0;
 
     // Over the hand-ordered database, with `edit` applied to its fields first.
-    explicit Window(const FieldEdit& edit = {}) : db(HandOrderedDatabase(edit)) {
-        form = std::make_unique<Form>(*db, view, pages);
-        form->Load();
+    explicit Window(const FieldEdit& edit = {})
+        : db(HandOrderedDatabase(edit)),
+          viewer(BuildViewer(*db, view, {},
+                             [](const Database& d, ViewState& v) {
+                                 return std::make_unique<CountingPages>(d, v);
+                             })),
+          pages(static_cast<CountingPages&>(viewer->pages())),
+          form(&viewer->form()) {
+        viewer->Load();
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get())) {
+        if (!QTest::qWaitForWindowExposed(form)) {
             qWarning("the test window was not exposed");
         }
         pages.refreshes = 0;
-        QObject::connect(list()->model(), &QAbstractItemModel::modelReset, form.get(),
+        QObject::connect(list()->model(), &QAbstractItemModel::modelReset, form,
                          [this] { ++refills; });
-        QObject::connect(form.get(), &Form::exitRequested, form.get(), [this] { ++exits; });
+        QObject::connect(form, &Form::exitRequested, form, [this] { ++exits; });
     }
 
     template <typename T>

@@ -1,4 +1,4 @@
-#include "randomrun.h"
+#include "app/randomrun/randomrun.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,11 +11,13 @@
 #include <cmath>
 #include <map>
 
-#include "detailpages.h"
-#include "pageentries.h"
-#include "startup.h"
-#include "thumb.h"
-#include "viewer.h"
+#include "app/randomrun/pageentries.h"
+#include "app/viewer.h"
+#include "database/pictures.h"
+#include "database/startup.h"
+#include "pages/detailpages.h"
+#include "window/thumb.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger::testing {
 
@@ -82,12 +84,12 @@ struct PressWatch : QObject {
 struct RandomRun::Session {
     QRandomGenerator random;
     StartupState state = StartUp();
-    pages::DetailPages pages{*state.database, state.view};
     int endings = 0, status = -1;
-    Viewer viewer{*state.database, state.view, pages, [this](int s) {
-                      ++endings;
-                      status = s;
-                  }};
+    std::unique_ptr<Viewer> whole = BuildViewer(state, [this](int s) {
+        ++endings;
+        status = s;
+    });
+    Viewer& viewer = *whole;
     Form& form = viewer.form();
     QWindow* window = nullptr;
     std::vector<std::vector<QWidget*>> targets;
@@ -135,7 +137,7 @@ struct RandomRun::Session {
             QPoint at;
             const int kind = bounded(10);
             if (kind == 0) {
-                auto* list = get<toolkit::ListBox>("lstZENTARI");
+                auto* list = get<toolkit::ListBox>(kSpeciesList);
                 const QRect r = list->visualItemRect(list->item(bounded(kListLines)));
                 at = list->viewport()->mapTo(
                     &form, r.topLeft() + QPoint(bounded(r.width()), bounded(r.height())));
@@ -238,7 +240,7 @@ struct RandomRun::Session {
                 break;
             case 12: {  // a wheel turn of any size, mostly over the list
                 const int delta = bounded(4) ? between(-600, 600) : between(-32768, 32767);
-                const QPoint at = bounded(3) ? get<toolkit::ListBox>("lstZENTARI")
+                const QPoint at = bounded(3) ? get<toolkit::ListBox>(kSpeciesList)
                                                    ->mapTo(&form, QPoint(between(1, 100), 50))
                                              : somewhere();
                 QWheelEvent event(at, window->mapToGlobal(at), QPoint(),
@@ -297,7 +299,7 @@ struct RandomRun::Session {
                 .arg(v.listOrder);
         }
         const auto row = [&](int r) { return db.listLabel[r - 1][v.language][v.listOrder]; };
-        auto* list = get<toolkit::ListBox>("lstZENTARI");
+        auto* list = get<toolkit::ListBox>(kSpeciesList);
         for (int p = 0; p < kListLines; ++p) {
             if (list->list(p) != row(v.topRow + p).toString()) {
                 return QStringLiteral("list line %1 shows \"%2\", not row %3")
@@ -315,11 +317,11 @@ struct RandomRun::Session {
         }
         // The card shows the selected species.
         const int number = SpeciesNumberOfLabel(row(v.selectedRow));
-        if (get("lblNAME")->caption() != row(v.selectedRow).toString() ||
-            get<toolkit::Image>("imgZENTARI")->pictureNumber() != 100 + number ||
+        if (get(kSpeciesName)->caption() != row(v.selectedRow).toString() ||
+            get<toolkit::Image>("imgZENTARI")->pictureNumber() != LargePicture(number) ||
             get("lblTYPE")->caption() != db.species[number - 1].typeLabel[v.language].toString()) {
             return QStringLiteral("the card shows \"%1\", not the selected row %2 (species %3)")
-                .arg(get("lblNAME")->caption())
+                .arg(get(kSpeciesName)->caption())
                 .arg(v.selectedRow)
                 .arg(number);
         }

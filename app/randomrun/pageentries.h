@@ -6,9 +6,10 @@
 
 #include <QStringList>
 
-#include "database.h"
-#include "toolkit/elements.h"
-#include "toolkit/toolkit.h"
+#include "database/database.h"
+#include "window/toolkit/elements.h"
+#include "window/toolkit/toolkit.h"
+#include "window/windowlayout.h"
 
 namespace zentaloger::testing {
 
@@ -17,7 +18,7 @@ inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Data
                                    int language) {
     using toolkit::Label;
     QStringList faults;
-    const int number = SpeciesNumberOfLabel(elements.require<Label>("lblNAME")->caption());
+    const int number = SpeciesNumberOfLabel(elements.require<Label>(kSpeciesName)->caption());
     const SpeciesRecord& species = db.species[number - 1];
     const auto chosen = [](const Label* entry) {
         return entry->foreColor() == QColor(Qt::black) && entry->backColor() == QColor(0xFFFF00);
