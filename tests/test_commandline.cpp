@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-#include "tests/runprogram.h"
+#include "tests/support/runprogram.h"
 
 namespace {
 

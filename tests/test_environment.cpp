@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "tests/runprogram.h"
+#include "tests/support/runprogram.h"
 
 using zentaloger::testing::RunProgram;
 

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "database/writer.h"
-#include "tests/runprogram.h"
+#include "tests/support/runprogram.h"
 #include "tools/sources/compile.h"
 #include "tools/sources/sources.h"
 #include "tools/sources/tests/fixture.h"
