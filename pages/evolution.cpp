@@ -1,5 +1,6 @@
 #include "pages/evolution.h"
 
+#include "browse/listrules.h"
 #include "database/pictures.h"
 
 namespace zentaloger::pages {
@@ -46,17 +47,6 @@ std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills) {
         default:
             return fills;
     }
-}
-
-int TopRowAfterJump(int topRow, int selectedRow, int selectedLine) {
-    if (selectedLine >= 0) {
-        topRow = selectedRow - selectedLine;
-    } else if (topRow > selectedRow) {
-        topRow = selectedRow;
-    } else {
-        topRow = selectedRow - (kListLines - 1);
-    }
-    return ClampTopRow(topRow);
 }
 
 PageLayout EvolutionPage::layout() const {

@@ -14,11 +14,6 @@ namespace zentaloger::pages {
 // The bar's next fills after one tick, from its current ones; unknown fills stay.
 std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills);
 
-// Where the list stands after a jump to the species on row `selectedRow`: with a selected
-// line the species keeps that line, without one it becomes the first line when its row lies
-// above the page and the last line otherwise; then clamped to the list's first rows.
-int TopRowAfterJump(int topRow, int selectedRow, int selectedLine);
-
 class EvolutionPage : public Page {
   public:
     PageLayout layout() const override;

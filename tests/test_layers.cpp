@@ -1,6 +1,6 @@
 // No file includes a subsystem above its own. The viewer's subsystems stand in one order,
-// database < wheel < window < pages < app: each may include its own headers and those of the
-// subsystems below. The tools and the embedded resources build on the database alone; a
+// database < browse < wheel < window < pages < app: each may include its own headers and those of
+// the subsystems below. The tools and the embedded resources build on the database alone; a
 // subsystem's tests, test data and benchmarks may also use the shared test support
 // (tests/support) and the test data of the subsystems below, never another subsystem's tests
 // folder; the cross-cutting tests in tests/ may use anything. Product code never includes a
@@ -11,7 +11,7 @@
 
 namespace {
 
-const QStringList kOrder = {"database", "wheel", "window", "pages", "app"};
+const QStringList kOrder = {"database", "browse", "wheel", "window", "pages", "app"};
 
 int RankOf(const QString& top) {
     return int(kOrder.indexOf(top));
@@ -106,6 +106,8 @@ class TestLayers : public QObject {
                                             << "pages/detailpages.h" << true;
         QTest::newRow("window may not use the pages") << "window/form.cpp"
                                                       << "pages/page.h" << false;
+        QTest::newRow("the rules may not use the toolkit") << "browse/listrules.cpp"
+                                                           << "window/toolkit/toolkit.h" << false;
         QTest::newRow("wheel may not use the window") << "wheel/wheelcapture.cpp"
                                                       << "window/toolkit/toolkit.h" << false;
         QTest::newRow("database may not use the wheel") << "database/startup.cpp"
@@ -147,8 +149,8 @@ class TestLayers : public QObject {
     // The tree as it is: no file of any folder includes above its own subsystem.
     void tree_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* folder :
-             {"database", "wheel", "window", "pages", "app", "tools", "resources", "tests"}) {
+        for (const char* folder : {"database", "browse", "wheel", "window", "pages", "app", "tools",
+                                   "resources", "tests"}) {
             QTest::newRow(folder) << QString::fromLatin1(folder);
         }
     }

@@ -15,7 +15,7 @@
 
 #include "database/pictures.h"
 #include "window/placement.h"
-#include "window/thumb.h"
+#include "browse/thumb.h"
 #include "window/toolkit/bitmap.h"
 #include "window/windowlayout.h"
 

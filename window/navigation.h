@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "database/viewstate.h"
-#include "window/thumb.h"
+#include "browse/thumb.h"
 #include "window/toolkit/elements.h"
 #include "window/toolkit/toolkit.h"
 

@@ -16,7 +16,7 @@
 #include "database/pictures.h"
 #include "database/startup.h"
 #include "pages/detailpages.h"
-#include "window/thumb.h"
+#include "browse/thumb.h"
 #include "window/windowlayout.h"
 
 namespace zentaloger::testing {

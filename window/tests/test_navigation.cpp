@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "tests/support/fixture.h"
-#include "window/thumb.h"
+#include "browse/thumb.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;

@@ -1,4 +1,4 @@
-#include "window/thumb.h"
+#include "browse/thumb.h"
 
 #include <cmath>
 
