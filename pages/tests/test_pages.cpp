@@ -89,19 +89,7 @@ void AddRows(const Table& table) {
     }
 }
 
-// The panel's wiring: one move per row, shown on a page through species 20 + row.
-struct PanelRow {
-    const char* name;
-    int page;
-    std::array<int, 3> values;  // power, accuracy, power points
-};
 // clang-format off
-constexpr PanelRow kPanelRows[] = {
-    {"moves: nothing lit", kMoves, {0, 0, 0}},
-    {"TM: two, three and one lit", kTm, {51, 76, 1}},
-    {"HM: the orange segment", kHm, {101, 100, 40}},
-};
-
 // The evolution page of one species (151 made the baby of 150), in English.
 struct EvolutionRow {
     const char* name;
@@ -146,21 +134,8 @@ const EntriesRow kEntriesRows[] = {
 
 class TestPages : public QObject {
     Q_OBJECT
-    std::unique_ptr<Window> panels_;
 
   private slots:
-    void initTestCase() {
-        panels_ = std::make_unique<Window>([](std::vector<QString>& f) {
-            for (int i = 0; i < static_cast<int>(std::size(kPanelRows)); ++i) {
-                SetBars(f, 100 + i, kPanelRows[i].values);
-                for (int page : {kMoves, kTm, kHm}) {
-                    SetSlot(f, page, 20 + i, 0, 100 + i, page == kMoves ? "1" : "M1");
-                }
-            }
-        });
-    }
-    void cleanupTestCase() { panels_.reset(); }
-
     // The statistics and the card's edition marks as their rules (tables in test_browse) give
     // them, probed in the grabbed window. Species 251: hit points at level 2, attack at 3, one
     // edition ("UNKNOWN", in black); species 3: three editions on the three rightmost marks.
@@ -313,35 +288,42 @@ class TestPages : public QObject {
         QTEST(w.shownNumber(), "target");
     }
 
-    // Each panel shows its move: the captions, and each bar's segments and number as the bar's
-    // rule (its table: test_browse) gives them; the orange segment probed in the window.
-    void panel_data() { AddRows(kPanelRows); }
+    // Each panel shows its move (moves 100, 101, 102 on the moves, TM and HM pages of species
+    // 20): the captions, and each bar's segments and number as the bar's rule (its table:
+    // test_browse) gives them; the orange segment probed in the window.
     void panel() {
-        QFETCH(int, row);
-        const PanelRow& want = kPanelRows[row];
-        const Page& p = kPages[want.page];
-        Window& w = *panels_;
-        w.clickLabel(p.tab);
-        w.show(20 + row);
-        const MoveRecord& m = w.db->moves[100 + row];
-        QCOMPARE(Caption(w, p.detail), m.moveName[1].toString());
-        QCOMPARE(Caption(w, p.type), m.moveType[1].toString());
-        QCOMPARE(Caption(w, p.description), m.moveDescription[1].toString());
-        const std::span<const int> steps[] = {kPowerSteps, kAccuracySteps, kPowerPointsSteps};
-        for (int b = 0; b < 3; ++b) {
-            const BarLook look = LookOfBar(want.values[b], steps[b]);
-            const toolkit::Label* number = w.label(p.numbers[b], 1);
-            QCOMPARE(number->caption(), QString::number(want.values[b]));
-            QCOMPARE(number->isHidden(), !look.numberShown);
-            QCOMPARE(number->left(), look.numberLeft);
-            const QByteArray bar = "shp" + QByteArray(p.numbers[b]).mid(3);
-            for (int i = 0; i < (b == 0 ? 4 : 3); ++i) {
-                QCOMPARE(w.get<toolkit::Shape>(bar.constData(), i)->isHidden(), !look.segment[i]);
+        const std::array<int, 3> values[] = {{0, 0, 0}, {51, 76, 1}, {101, 100, 40}};
+        Window w([&values](std::vector<QString>& f) {
+            for (int i = 0; i < 3; ++i) {
+                SetBars(f, 100 + i, values[i]);
+                SetSlot(f, kMoves + i, 20, 0, 100 + i, i == 0 ? "1" : "M1");
             }
+        });
+        w.show(20);
+        const std::span<const int> steps[] = {kPowerSteps, kAccuracySteps, kPowerPointsSteps};
+        for (int i = 0; i < 3; ++i) {
+            const Page& p = kPages[kMoves + i];
+            w.clickLabel(p.tab);
+            const MoveRecord& m = w.db->moves[100 + i];
+            QCOMPARE(Caption(w, p.detail), m.moveName[1].toString());
+            QCOMPARE(Caption(w, p.type), m.moveType[1].toString());
+            QCOMPARE(Caption(w, p.description), m.moveDescription[1].toString());
+            for (int b = 0; b < 3; ++b) {
+                const BarLook look = LookOfBar(values[i][b], steps[b]);
+                const toolkit::Label* number = w.label(p.numbers[b], 1);
+                QCOMPARE(number->caption(), QString::number(values[i][b]));
+                QCOMPARE(std::pair(number->isHidden(), number->left()),
+                         std::pair(!look.numberShown, look.numberLeft));
+                const QByteArray bar = "shp" + QByteArray(p.numbers[b]).mid(3);
+                for (int k = 0; k < (b == 0 ? 4 : 3); ++k) {
+                    QCOMPARE(w.get<toolkit::Shape>(bar.constData(), k)->isHidden(),
+                             !look.segment[k]);
+                }
+            }
+            // Segment (3) of power: Left 1860 twips in the frame at (8, 224).
+            QCOMPARE(w.form->grab().toImage().pixelColor(8 + 124, 224 + 20),
+                     i == 2 ? QColor(0xFF8000) : kWhite);
         }
-        // Segment (3) of power: Left 1860 twips in the frame at (8, 224).
-        QCOMPARE(w.form->grab().toImage().pixelColor(8 + 124, 224 + 20),
-                 want.values[0] > 100 ? QColor(0xFF8000) : kWhite);
     }
 
     void moveEntries_data() { AddRows(kEntriesRows); }
