@@ -269,7 +269,6 @@ class TestPages : public QObject {
         QTest::addColumn<int>("wantLine");
         // Species 22 starts the step 22 -> 23 (rows as numbers in the numerical order).
         QTest::newRow("selected line keeps its place") << 0 << 22 << 20 << 1 << 23 << 21 << 2;
-        QTest::newRow("no line selected, row below") << 0 << 22 << 1 << 1 << 23 << 8 << 15;
         QTest::newRow("a final form's empty picture") << 0 << 100 << 50 << 1 << 100 << 50 << -1;
     }
     void jump() {
