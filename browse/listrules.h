@@ -39,8 +39,8 @@ struct KeyStep {
     int selectLine = -1;
     int language = -1;  // the language to switch to, -1 for none
     bool keep = false;  // the key is kept from the list
-    int entryStep =
-        0;  // the open page steps its entries by this (a page with entries keeps the key)
+    // The open page steps its entries by this (a page with entries keeps the key).
+    int entryStep = 0;
     bool exit = false;  // the program ends
 };
 // `key` pressed with the list on line `line` (-1: none) and `shift` (Shift, Ctrl or Alt held:
