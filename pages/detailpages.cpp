@@ -10,19 +10,6 @@
 
 namespace zentaloger::pages {
 
-namespace {
-
-// A chosen entry shows the selection colours: the switch remembers it by its text colour, the
-// keyboard finds it by its background.
-bool IsChosenText(const toolkit::Label* entry) {
-    return entry->foreColor() == toolkit::Color(toolkit::kSelection.fore);
-}
-bool IsChosenBack(const toolkit::Label* entry) {
-    return entry->backColor() == toolkit::Color(toolkit::kSelection.back);
-}
-
-}  // namespace
-
 DetailPages::DetailPages(const Database& db, ViewState& view) : db_(db), view_(view) {
     pages_.push_back(std::make_unique<StatisticsPage>());
     pages_.push_back(std::make_unique<DescriptionPage>());
@@ -95,7 +82,7 @@ void DetailPages::rememberEntries() {
         const std::vector<toolkit::Label*> group =
             EntryGroup(context_->elements, layouts_[page].entries.front());
         for (int i = 0; i < static_cast<int>(group.size()); ++i) {
-            if (IsChosenText(group[i])) {
+            if (group[i]->chosen()) {
                 remembered_[page] = i;  // the highest, should several show as chosen
             }
         }
@@ -119,7 +106,7 @@ bool DetailPages::stepEntry(int step) {
     const std::vector<toolkit::Label*> group =
         EntryGroup(context_->elements, layouts_[page].stepped);
     const auto chosen = std::find_if(group.begin(), group.end(), [](const toolkit::Label* e) {
-        return !e->isHidden() && IsChosenBack(e);
+        return !e->isHidden() && e->chosen();
     });
     if (chosen == group.end()) {
         return false;

@@ -81,7 +81,7 @@ void MachinePage::refresh(int number) {
     const bool open = !frame_->isHidden();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         toolkit::Label* cell = cells_[k];
-        cell->setColors(toolkit::kEntry);
+        cell->setChosen(false);
         // The move decides whether a slot is used; its label is shown as it is stored, the
         // same in both languages. A used slot without a label leaves a gap.
         cell->setCaption(move[k] < 0 ? QString() : label[k].toString());
@@ -100,7 +100,7 @@ void MachinePage::chooseEntry(int cell) {
         return;
     }
     for (std::size_t i = 0; i < cells_.size(); ++i) {
-        cells_[i]->setColors(static_cast<int>(i) == cell ? toolkit::kSelection : toolkit::kEntry);
+        cells_[i]->setChosen(static_cast<int>(i) == cell);
     }
     const int move = moves(context_->db.species[context_->shownSpecies() - 1])[cell];
     if (move < 0) {

@@ -53,8 +53,8 @@ void MovesPage::refresh(int number) {
     const int language = context_->view.language;
     const bool open = !frame_->isHidden();
     for (int k = 0; k < kLevelMoveSlots; ++k) {
-        levels_[k]->setColors(toolkit::kEntry);
-        moves_[k]->setColors(toolkit::kEntry);
+        levels_[k]->setChosen(false);
+        moves_[k]->setChosen(false);
         const int level = species.levelMoveLevel[k];
         if (level < 0) {
             levels_[k]->setCaption(QString());
@@ -80,9 +80,8 @@ void MovesPage::chooseEntry(int row) {
         return;
     }
     for (int i = 0; i < kLevelMoveSlots; ++i) {
-        const toolkit::Colours colours = i == row ? toolkit::kSelection : toolkit::kEntry;
-        levels_[i]->setColors(colours);
-        moves_[i]->setColors(colours);
+        levels_[i]->setChosen(i == row);
+        moves_[i]->setChosen(i == row);
     }
     const int move = context_->db.species[context_->shownSpecies() - 1].levelMoveMove[row];
     if (move < 0) {

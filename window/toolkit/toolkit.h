@@ -102,6 +102,13 @@ class Label : public MouseElement {
     // Fore and back colour at once: one repaint for a colour pair.
     void setColors(QColor fore, QColor back);
     void setColors(Colours colours) { setColors(Color(colours.fore), Color(colours.back)); }
+    // A page entry, chosen (the selection colours) or not (the entry colours). Whether it is
+    // chosen is kept as a flag, so no reader has to work it out from the colours.
+    bool chosen() const { return chosen_; }
+    void setChosen(bool chosen) {
+        chosen_ = chosen;
+        setColors(chosen ? kSelection : kEntry);
+    }
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
     bool border() const { return border_; }
@@ -134,6 +141,7 @@ class Label : public MouseElement {
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool transparent_ = false;
     bool border_ = false;
+    bool chosen_ = false;
 };
 
 // A filled rectangle; the mouse goes through it to whatever lies behind.
