@@ -41,6 +41,8 @@ class DetailPages : public toolkit::Pages {
     std::vector<std::unique_ptr<Page>> pages_;
     std::vector<PageLayout> layouts_;
     std::vector<toolkit::ElementRow> frames_;
+    std::vector<toolkit::ElementRow> tabs_;  // front to back
+    std::vector<toolkit::CaptionRow> tabCaptions_;
     std::unique_ptr<PageContext> context_;
     PageSwitch switch_;
     std::vector<int> remembered_;
