@@ -33,7 +33,6 @@ class DetailPages : public toolkit::Pages {
 
     void ShowPage(int page) { switch_.ShowPage(page); }
     int openPage() const { return switch_.openPage(); }
-    Page& page(int index) { return *pages_[index]; }
 
   private:
     const Database& db_;
