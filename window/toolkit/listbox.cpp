@@ -63,6 +63,28 @@ class RowDelegate : public QStyledItemDelegate {
     mutable QHash<QString, QStaticText> laidOut_;
 };
 
+// Hands `handle` the same event without its modifiers, and takes over whether it was
+// accepted. A single-selection item view lets Ctrl take the highlight off the chosen line
+// (Ctrl+click on it, Ctrl+Space), which would leave the viewer showing a line as chosen that
+// the list no longer marks; the list ignores the modifiers instead.
+template <typename Handle>
+void WithoutModifiers(QMouseEvent* event, Handle handle) {
+    QMouseEvent plain(event->type(), event->position(), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(), Qt::NoModifier,
+                      event->pointingDevice());
+    plain.setTimestamp(event->timestamp());
+    handle(&plain);
+    event->setAccepted(plain.isAccepted());
+}
+template <typename Handle>
+void WithoutModifiers(QKeyEvent* event, Handle handle) {
+    QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text(),
+                    event->isAutoRepeat(), event->count());
+    plain.setTimestamp(event->timestamp());
+    handle(&plain);
+    event->setAccepted(plain.isAccepted());
+}
+
 }  // namespace
 
 ListBox::ListBox(QWidget* parent, int rowHeight, QFont font)
@@ -145,13 +167,19 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        WithoutModifiers(event, [this](QKeyEvent* plain) { QListWidget::keyPressEvent(plain); });
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 
-// Only the left button chooses a line; the other buttons do nothing in the list.
+// Only the left button chooses a line, whatever modifier is held; the other buttons do
+// nothing in the list.
 void ListBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        QListWidget::mousePressEvent(event);
+        WithoutModifiers(event,
+                         [this](QMouseEvent* plain) { QListWidget::mousePressEvent(plain); });
     } else {
         event->accept();
     }
@@ -167,7 +195,8 @@ void ListBox::mouseMoveEvent(QMouseEvent* event) {
 
 void ListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        QListWidget::mouseReleaseEvent(event);
+        WithoutModifiers(event,
+                         [this](QMouseEvent* plain) { QListWidget::mouseReleaseEvent(plain); });
     } else {
         event->accept();
     }
