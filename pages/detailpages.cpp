@@ -12,14 +12,23 @@ namespace zentaloger::pages {
 
 namespace {
 
-// A chosen entry shows the selection colours: the switch remembers it by its text colour, the
-// keyboard finds it by its background.
-bool IsChosenText(const toolkit::Label* entry) {
-    return entry->foreColor() == toolkit::Color(toolkit::kSelection.fore);
-}
-bool IsChosenBack(const toolkit::Label* entry) {
-    return entry->backColor() == toolkit::Color(toolkit::kSelection.back);
-}
+// Each page's tab, in page order; its name is the one the page's layout gives.
+struct Tab {
+    toolkit::Place at;
+    const char16_t* english;
+    const char16_t* russian;
+};
+constexpr Tab kTabs[kPageCount] = {
+    {{120, 4500, 1875, 195}, u"STATISTICS", u"СТАТИСТИКА"},
+    {{1980, 4500, 1875, 195}, u"DESCRIPTION", u"ОПИСАНИЕ"},
+    {{120, 4680, 1875, 195}, u"EVOLUTION", u"ЭВОЛЮЦИЯ"},
+    {{1980, 4680, 1875, 195}, u"MOVES", u"ДЕЙСТВИЯ"},
+    {{120, 4860, 1875, 195}, u"TM", u"TM"},
+    {{1980, 4860, 1875, 195}, u"HM", u"HM"},
+};
+// Neighbouring tabs share a pixel of border; the design stacks them in this order, front to
+// back.
+constexpr PageIndex kTabStacking[] = {kHm, kEvolution, kTm, kMoves, kStatistics, kDescription};
 
 }  // namespace
 
@@ -41,17 +50,35 @@ DetailPages::DetailPages(const Database& db, ViewState& view) : db_(db), view_(v
                            .back = toolkit::kYellow,
                            .visible = frames_.empty()});
     }
+    // The first page's tab starts chosen, as its frame starts shown.
+    for (PageIndex page : kTabStacking) {
+        const toolkit::Colours look = page == kStatistics ? toolkit::kSelection : toolkit::kIdle;
+        tabs_.push_back({.kind = toolkit::Kind::Label,
+                         .name = layouts_[page].tab,
+                         .at = kTabs[page].at,
+                         .fore = look.fore,
+                         .back = look.back,
+                         .border = true,
+                         .align = toolkit::Align::Centre,
+                         .bold = true,
+                         .caption = kTabs[page].english});
+    }
+    for (int page = 0; page < kPageCount; ++page) {
+        tabCaptions_.push_back({layouts_[page].tab, -1, kTabs[page].english, kTabs[page].russian});
+    }
 }
 
 DetailPages::~DetailPages() = default;
 
 std::vector<toolkit::RowGroup> DetailPages::rows() const {
-    // The frames first; then the entries, a later page's in front of an earlier page's.
-    // Only the open page's entries ever show, so this order is the design's, not a need.
+    // The frames first; then the entries, a later page's in front of an earlier page's; then
+    // the tabs, below the frames' bottom edge. Only the open page's entries ever show, so
+    // their order is the design's, not a need.
     std::vector<toolkit::RowGroup> groups{{nullptr, frames_}};
     for (auto page = layouts_.rbegin(); page != layouts_.rend(); ++page) {
         groups.push_back({nullptr, page->window});
     }
+    groups.push_back({nullptr, tabs_});
     for (const PageLayout& page : layouts_) {
         groups.push_back({page.frame, page.children});
     }
@@ -59,7 +86,7 @@ std::vector<toolkit::RowGroup> DetailPages::rows() const {
 }
 
 std::vector<toolkit::CaptionRow> DetailPages::captions() const {
-    std::vector<toolkit::CaptionRow> rows;
+    std::vector<toolkit::CaptionRow> rows = tabCaptions_;
     for (const PageLayout& page : layouts_) {
         rows.insert(rows.end(), page.captions.begin(), page.captions.end());
     }
@@ -95,7 +122,7 @@ void DetailPages::rememberEntries() {
         const std::vector<toolkit::Label*> group =
             EntryGroup(context_->elements, layouts_[page].entries.front());
         for (int i = 0; i < static_cast<int>(group.size()); ++i) {
-            if (IsChosenText(group[i])) {
+            if (group[i]->chosen()) {
                 remembered_[page] = i;  // the highest, should several show as chosen
             }
         }
@@ -119,7 +146,7 @@ bool DetailPages::stepEntry(int step) {
     const std::vector<toolkit::Label*> group =
         EntryGroup(context_->elements, layouts_[page].stepped);
     const auto chosen = std::find_if(group.begin(), group.end(), [](const toolkit::Label* e) {
-        return !e->isHidden() && IsChosenBack(e);
+        return !e->isHidden() && e->chosen();
     });
     if (chosen == group.end()) {
         return false;

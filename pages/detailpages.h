@@ -33,7 +33,6 @@ class DetailPages : public toolkit::Pages {
 
     void ShowPage(int page) { switch_.ShowPage(page); }
     int openPage() const { return switch_.openPage(); }
-    Page& page(int index) { return *pages_[index]; }
 
   private:
     const Database& db_;
@@ -41,6 +40,8 @@ class DetailPages : public toolkit::Pages {
     std::vector<std::unique_ptr<Page>> pages_;
     std::vector<PageLayout> layouts_;
     std::vector<toolkit::ElementRow> frames_;
+    std::vector<toolkit::ElementRow> tabs_;  // front to back
+    std::vector<toolkit::CaptionRow> tabCaptions_;
     std::unique_ptr<PageContext> context_;
     PageSwitch switch_;
     std::vector<int> remembered_;

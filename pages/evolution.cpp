@@ -92,7 +92,7 @@ void EvolutionPage::chooseEntry(int k) {
         return;
     }
     for (int i = 0; i < kEvolutionSlots; ++i) {
-        entries_[i]->setColors(i == k ? toolkit::kSelection : toolkit::kEntry);
+        entries_[i]->setChosen(i == k);
     }
     const SpeciesRecord& species = context_->db.species[context_->shownSpecies() - 1];
     const int from = species.evolutionFrom[k];
@@ -111,7 +111,7 @@ void EvolutionPage::chooseEntry(int k) {
 
 void EvolutionPage::ShowFinalForm(int number) {
     for (toolkit::Label* entry : entries_) {
-        entry->setColors(toolkit::kEntry);
+        entry->setChosen(false);
     }
     pictures_[0]->setPicture(SmallPicture(number));
     pictures_[1]->clearPicture();

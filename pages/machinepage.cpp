@@ -63,50 +63,22 @@ std::span<const Number> MachinePage::moves(const SpeciesRecord& species) const {
 void MachinePage::attach(const PageContext& context) {
     context_ = &context;
     const PageLayout page = layout();
-    frame_ = context.elements.require<toolkit::Frame>(page.frame);
-    const int count = kind_ == kTm ? kTmSlots : kHmSlots;
-    cells_.clear();
-    for (int k = 0; k < count; ++k) {
-        toolkit::Label* cell = context.elements.require<toolkit::Label>(page.entries.front(), k);
-        QObject::connect(cell, &toolkit::Label::click, cell, [this](int i) { chooseEntry(i); });
-        cells_.push_back(cell);
-    }
-    panel_.attach(context.elements, kind_ == kTm ? kTmPanel : kHmPanel);
+    entries_.attach(context, page.frame, page.entries, kind_ == kTm ? kTmSlots : kHmSlots,
+                    kind_ == kTm ? kTmPanel : kHmPanel,
+                    [this](const SpeciesRecord& s) { return moves(s); });
 }
 
 void MachinePage::refresh(int number) {
     const SpeciesRecord& species = context_->db.species[number - 1];
     const std::span<const Text> label = labels(species);
     const std::span<const Number> move = moves(species);
-    const bool open = !frame_->isHidden();
-    for (std::size_t k = 0; k < cells_.size(); ++k) {
-        toolkit::Label* cell = cells_[k];
-        cell->setColors(toolkit::kEntry);
-        // The move decides whether a slot is used; its label is shown as it is stored, the
-        // same in both languages. A used slot without a label leaves a gap.
-        cell->setCaption(move[k] < 0 ? QString() : label[k].toString());
-        cell->setVisible(open && !cell->caption().isEmpty());
-    }
-    if (!cells_[0]->caption().isEmpty()) {
-        panel_.setBlank(false);
-        chooseEntry(0);
-    } else {
-        panel_.setBlank(true);
-    }
+    // The move decides whether a slot is used; its label is shown as it is stored, the same
+    // in both languages. A used slot without a label leaves a gap.
+    entries_.show([&](int k, int) { return move[k] < 0 ? QString() : label[k].toString(); });
 }
 
 void MachinePage::chooseEntry(int cell) {
-    if (cell < 0 || cell >= static_cast<int>(cells_.size())) {
-        return;
-    }
-    for (std::size_t i = 0; i < cells_.size(); ++i) {
-        cells_[i]->setColors(static_cast<int>(i) == cell ? toolkit::kSelection : toolkit::kEntry);
-    }
-    const int move = moves(context_->db.species[context_->shownSpecies() - 1])[cell];
-    if (move < 0) {
-        return;  // a free slot teaches nothing: the panel keeps what it shows
-    }
-    panel_.ShowMovePanel(context_->db, context_->view.language, move);
+    entries_.choose(cell);
 }
 
 }  // namespace zentaloger::pages

@@ -4,9 +4,8 @@
 // the number of entries.
 
 #include <span>
-#include <vector>
 
-#include "pages/movepanel.h"
+#include "pages/entrylist.h"
 #include "pages/page.h"
 
 namespace zentaloger::pages {
@@ -30,9 +29,7 @@ class MachinePage : public Page {
 
     Kind kind_;
     const PageContext* context_ = nullptr;
-    toolkit::Frame* frame_ = nullptr;
-    std::vector<toolkit::Label*> cells_;
-    MovePanel panel_;
+    EntryList entries_;
 };
 
 }  // namespace zentaloger::pages

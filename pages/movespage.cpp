@@ -35,60 +35,27 @@ PageLayout MovesPage::layout() const {
 
 void MovesPage::attach(const PageContext& context) {
     context_ = &context;
-    const toolkit::Elements& e = context.elements;
-    frame_ = e.require<toolkit::Frame>("fraMOVES");
-    for (int k = 0; k < kLevelMoveSlots; ++k) {
-        levels_[k] = e.require<toolkit::Label>("lblMOVES_LEVEL", k);
-        moves_[k] = e.require<toolkit::Label>("lblMOVES_MOVE", k);
-        for (toolkit::Label* cell : {levels_[k], moves_[k]}) {
-            QObject::connect(cell, &toolkit::Label::click, cell,
-                             [this](int row) { chooseEntry(row); });
-        }
-    }
-    panel_.attach(e, kMovesPanel);
+    entries_.attach(
+        context, "fraMOVES", kEntries, kLevelMoveSlots, kMovesPanel,
+        [](const SpeciesRecord& s) { return std::span<const Number>(s.levelMoveMove); });
 }
 
 void MovesPage::refresh(int number) {
     const SpeciesRecord& species = context_->db.species[number - 1];
     const int language = context_->view.language;
-    const bool open = !frame_->isHidden();
-    for (int k = 0; k < kLevelMoveSlots; ++k) {
-        levels_[k]->setColors(toolkit::kEntry);
-        moves_[k]->setColors(toolkit::kEntry);
-        const int level = species.levelMoveLevel[k];
+    entries_.show([&](int row, int cell) {
+        const int level = species.levelMoveLevel[row];
         if (level < 0) {
-            levels_[k]->setCaption(QString());
-            moves_[k]->setCaption(QString());
-        } else {
-            levels_[k]->setCaption(QString::number(level));
-            moves_[k]->setCaption(
-                context_->db.moves[species.levelMoveMove[k]].moveName[language].toString());
+            return QString();
         }
-        levels_[k]->setVisible(open && !levels_[k]->caption().isEmpty());
-        moves_[k]->setVisible(open && !moves_[k]->caption().isEmpty());
-    }
-    if (!levels_[0]->caption().isEmpty()) {
-        panel_.setBlank(false);
-        chooseEntry(0);
-    } else {
-        panel_.setBlank(true);
-    }
+        return cell == 0
+                   ? QString::number(level)
+                   : context_->db.moves[species.levelMoveMove[row]].moveName[language].toString();
+    });
 }
 
 void MovesPage::chooseEntry(int row) {
-    if (row < 0 || row >= kLevelMoveSlots) {
-        return;
-    }
-    for (int i = 0; i < kLevelMoveSlots; ++i) {
-        const toolkit::Colours colours = i == row ? toolkit::kSelection : toolkit::kEntry;
-        levels_[i]->setColors(colours);
-        moves_[i]->setColors(colours);
-    }
-    const int move = context_->db.species[context_->shownSpecies() - 1].levelMoveMove[row];
-    if (move < 0) {
-        return;  // a free row teaches nothing: the panel keeps what it shows
-    }
-    panel_.ShowMovePanel(context_->db, context_->view.language, move);
+    entries_.choose(row);
 }
 
 }  // namespace zentaloger::pages

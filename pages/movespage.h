@@ -2,9 +2,7 @@
 // The level-up moves page: twelve rows of level and move, and the move panel of the chosen
 // row.
 
-#include <array>
-
-#include "pages/movepanel.h"
+#include "pages/entrylist.h"
 #include "pages/page.h"
 
 namespace zentaloger::pages {
@@ -20,10 +18,7 @@ class MovesPage : public Page {
 
   private:
     const PageContext* context_ = nullptr;
-    toolkit::Frame* frame_ = nullptr;
-    std::array<toolkit::Label*, kLevelMoveSlots> levels_{};
-    std::array<toolkit::Label*, kLevelMoveSlots> moves_{};
-    MovePanel panel_;
+    EntryList entries_;  // (row, 0) the level, (row, 1) the move
 };
 
 }  // namespace zentaloger::pages

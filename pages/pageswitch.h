@@ -17,8 +17,6 @@ class PageSwitch {
     void ShowPage(int page);
     // The open page, -1 if no frame is visible.
     int openPage() const;
-    // The entries of `page` (all its groups), in index order within each group.
-    const std::vector<toolkit::Label*>& entries(int page) const { return pages_[page].entries; }
 
   private:
     struct Bound {

@@ -27,13 +27,7 @@ const ElementRow kCard[] = {
     {.kind = Shape, .name = "shpNAME", .at = {120, 120, 1875, 195}, .back = kOrange, .border = true},
     {.kind = Label, .name = "lblHEIGHT", .at = {210, 2835, 1875, 195}, .transparent = true, .caption = u"HEIGHT:"},
     {.kind = Shape, .name = "shpHEIGHT", .at = {120, 2820, 1875, 195}, .back = kLightYellow, .border = true},
-    {.kind = Label, .name = "lblHM", .at = {1980, 4860, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"HM"},
-    {.kind = Label, .name = "lblEVOLUTION", .at = {120, 4680, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"EVOLUTION"},
     {.kind = Label, .name = "lblCOPYRIGHT", .at = {30, 5055, 5565, 195}, .fore = kMaroon, .transparent = true, .align = Centre, .caption = kCredits},
-    {.kind = Label, .name = "lblTM", .at = {120, 4860, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"TM"},
-    {.kind = Label, .name = "lblMOVES", .at = {1980, 4680, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"MOVES"},
-    {.kind = Label, .name = "lblSTATISTICS", .at = {120, 4500, 1875, 195}, .fore = kSelection.fore, .back = kSelection.back, .border = true, .align = Centre, .bold = true, .caption = u"STATISTICS"},
-    {.kind = Label, .name = "lblDESCRIPTION", .at = {1980, 4500, 1875, 195}, .fore = kIdle.fore, .back = kIdle.back, .border = true, .align = Centre, .bold = true, .caption = u"DESCRIPTION"},
     {.kind = Label, .name = "lblTYPE", .at = {120, 3180, 3735, 195}, .back = kOrange, .border = true, .align = Centre, .bold = true, .caption = u"TYPE:"},
     {.kind = Line, .name = "lEXIT", .index = 0, .at = {5400, 240, 5520, 120}},
     {.kind = Line, .name = "lEXIT", .index = 1, .at = {5400, 120, 5520, 240}},
@@ -56,12 +50,6 @@ const CaptionRow kCaptions[] = {
     {"optMODE", 1, u"EVOLUTIONARY", u"ЭВОЛЮЦИОННЫЙ"},
     {"optMODE", 2, u"ALPHABETICAL", u"АЛФАВИТНЫЙ"},
     {"lblMODE", -1, u"ORDER", u"ПОРЯДОК"},
-    {"lblSTATISTICS", -1, u"STATISTICS", u"СТАТИСТИКА"},
-    {"lblDESCRIPTION", -1, u"DESCRIPTION", u"ОПИСАНИЕ"},
-    {"lblEVOLUTION", -1, u"EVOLUTION", u"ЭВОЛЮЦИЯ"},
-    {"lblMOVES", -1, u"MOVES", u"ДЕЙСТВИЯ"},
-    {"lblTM", -1, u"TM", u"TM"},
-    {"lblHM", -1, u"HM", u"HM"},
 };
 // clang-format on
 

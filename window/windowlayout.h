@@ -17,8 +17,8 @@ inline constexpr const char* kSpeciesName = "lblNAME";
 
 // The window's controls (list, scrolling, orders), which lie in front of everything else.
 std::span<const toolkit::ElementRow> WindowControlRows();
-// The card, the tabs and the rest of the window, behind the pages' entries that lie over the
-// card's picture.
+// The card and the rest of the window, behind the pages' entries that lie over the card's
+// picture and the pages' tabs.
 std::span<const toolkit::ElementRow> WindowCardRows();
 // The window's captions that follow the language, in the order they are applied.
 std::span<const toolkit::CaptionRow> WindowCaptions();

@@ -20,11 +20,12 @@ inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Data
     QStringList faults;
     const int number = SpeciesNumberOfLabel(elements.require<Label>(kSpeciesName)->caption());
     const SpeciesRecord& species = db.species[number - 1];
-    const auto chosen = [](const Label* entry) {
-        return entry->foreColor() == QColor(Qt::black) && entry->backColor() == QColor(0xFFFF00);
-    };
-    const auto idle = [](const Label* entry) {
-        return entry->foreColor() == QColor(0xFFFFFF) && entry->backColor() == QColor(0x800000);
+    const auto chosen = [](const Label* entry) { return entry->chosen(); };
+    // A chosen entry in the selection colours, any other in the entry colours.
+    const auto inItsLook = [](const Label* entry) {
+        const toolkit::Colours look = entry->chosen() ? toolkit::kSelection : toolkit::kEntry;
+        return entry->foreColor() == toolkit::Color(look.fore) &&
+               entry->backColor() == toolkit::Color(look.back);
     };
     const struct {
         const char* frame;
@@ -59,8 +60,8 @@ inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Data
                                   .arg(i)
                                   .arg(entry->isHidden() ? "hidden" : "shown");
                 }
-                if (!chosen(entry) && !idle(entry)) {
-                    faults << QStringLiteral("%1(%2) in neither look").arg(group).arg(i);
+                if (!inItsLook(entry)) {
+                    faults << QStringLiteral("%1(%2) not in its look").arg(group).arg(i);
                 }
             }
             const Label* entry = elements.require<Label>(page.group, i);

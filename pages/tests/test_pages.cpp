@@ -35,14 +35,14 @@ const Page kPages[] = {
     {"lblHM", "lblHM_HM", 7, "lblHM_Title", "shpHM_Null", "lblHM_Type", "lblHM_Description",
      {"lblHM_POWER", "lblHM_ACCURACY", "lblHM_PP"}}};
 // clang-format on
-const QColor kYellow(0xFFFF00), kWhite(0xFFFFFF), kBlack(Qt::black);
+const QColor kWhite(0xFFFFFF), kBlack(Qt::black);
 
-// The entries of a page that show, or those in the selection colours.
+// The entries of a page that show, or those chosen.
 QList<int> Entries(const Window& w, int page, bool chosen = false, const char* group = nullptr) {
     QList<int> r;
     for (int i = 0; i < kPages[page].count; ++i) {
         const toolkit::Label* e = w.label(group ? group : kPages[page].group, i);
-        if (chosen ? e->backColor() == kYellow && e->foreColor() == kBlack : !e->isHidden()) {
+        if (chosen ? e->chosen() : !e->isHidden()) {
             r << i;
         }
     }

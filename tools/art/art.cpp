@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "database/pictures.h"
 #include "tools/art/palette.h"
 
 namespace zentaloger::art {
@@ -168,8 +169,9 @@ QString WriteArt(const ArtSet& art, const QString& dir) {
         return {};
     };
     for (int i = 0; i < static_cast<int>(art.species.size()); ++i) {
-        for (const auto& [number, image] : {std::pair{101 + i, &art.species[i].large},
-                                            std::pair{501 + i, &art.species[i].small}}) {
+        for (const auto& [number, image] :
+             {std::pair{LargePicture(i + 1), &art.species[i].large},
+              std::pair{SmallPicture(i + 1), &art.species[i].small}}) {
             if (QString e = save(*image, QString::number(number) + QStringLiteral(".bmp"), "BMP");
                 !e.isEmpty()) {
                 return e;
@@ -177,8 +179,9 @@ QString WriteArt(const ArtSet& art, const QString& dir) {
         }
     }
     for (int language = 0; language < 2; ++language) {
-        if (QString e = save(art.logo[language],
-                             QString::number(1000 + language) + QStringLiteral(".bmp"), "BMP");
+        if (QString e =
+                save(art.logo[language],
+                     QString::number(LogoPicture(language)) + QStringLiteral(".bmp"), "BMP");
             !e.isEmpty()) {
             return e;
         }

@@ -7,15 +7,23 @@
 #include <QStringList>
 #include <optional>
 
+#include "database/editions.h"
+
 namespace zentaloger::rules {
 
 inline const QString kTypeJoin = QStringLiteral("   /   ");
 inline const QString kWordGap = QStringLiteral("   ");
 
-inline const QStringList kEditionNames = {
-    QStringLiteral("ZENTARI KALO"), QStringLiteral("ZENTARI MIRU"), QStringLiteral("ZENTARI TAVI"),
-    QStringLiteral("ZENTARI SONE"), QStringLiteral("ZENTARI PELA"), QStringLiteral("ZENTARI DURO")};
-inline const QString kUnknownEdition = QStringLiteral("UNKNOWN");
+// The names a species' edition entries may hold: the viewer's editions, or the unknown one
+// alone.
+inline const QStringList kEditionNames = [] {
+    QStringList names;
+    for (const Edition& edition : kEditions) {
+        names << QString::fromUtf16(edition.name);
+    }
+    return names;
+}();
+inline const QString kUnknownEdition = QString::fromUtf16(zentaloger::kUnknownEdition.name);
 
 inline constexpr int kSpeciesNameMax = 11;
 inline constexpr int kListLabelMax = 17;

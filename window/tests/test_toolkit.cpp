@@ -76,6 +76,8 @@ class TestToolkit : public QObject {
         QTest::newRow("mouse") << "mouse 7" << 3 << 1 << 7;
         QTest::newRow("mouse on the selected line") << "mouse 3" << 3 << 0 << 3;
         QTest::newRow("right button chooses nothing") << "right 7" << 3 << 0 << 3;
+        QTest::newRow("Ctrl+click keeps the selected line") << "C+mouse 3" << 3 << 0 << 3;
+        QTest::newRow("Ctrl+Space keeps the selected line") << "C+Space" << 3 << 0 << 3;
         QTest::newRow("Down") << "Down" << 3 << 1 << 4;
         QTest::newRow("Ctrl+Right steps down") << "C+Right" << 3 << 1 << 4;
         QTest::newRow("Shift+Left steps up") << "S+Left" << 3 << 1 << 2;
@@ -97,6 +99,10 @@ class TestToolkit : public QObject {
             lineSeen = w.list->listIndex();
         });
         const int n = how.section(u' ', 1).toInt();
+        const Qt::KeyboardModifiers modifiers = how.startsWith(u"C+")   ? Qt::ControlModifier
+                                                : how.startsWith(u"S+") ? Qt::ShiftModifier
+                                                                        : Qt::NoModifier;
+        how = how.section(u'+', -1);
         if (how.startsWith(u"code")) {
             w.list->setSelected(n);
             QCOMPARE(lineSeen, clicks ? line : -2);  // already inside the call
@@ -107,16 +113,13 @@ class TestToolkit : public QObject {
             w.list->setFocus();
         } else if (how.startsWith(u"mouse") || how.startsWith(u"right")) {
             QTest::mouseClick(w.list->viewport(), how[0] == u'r' ? Qt::RightButton : Qt::LeftButton,
-                              {}, w.list->visualItemRect(w.list->item(n)).center());
+                              modifiers, w.list->visualItemRect(w.list->item(n)).center());
         } else {
             const QHash<QString, Qt::Key> keys{
                 {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},   {"Left", Qt::Key_Left},
                 {"Right", Qt::Key_Right}, {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown},
-                {"Home", Qt::Key_Home},   {"End", Qt::Key_End}};
-            QTest::keyClick(w.list, keys.value(how.section(u'+', -1)),
-                            how.startsWith(u"C+")   ? Qt::ControlModifier
-                            : how.startsWith(u"S+") ? Qt::ShiftModifier
-                                                    : Qt::NoModifier);
+                {"Home", Qt::Key_Home},   {"End", Qt::Key_End},     {"Space", Qt::Key_Space}};
+            QTest::keyClick(w.list, keys.value(how), modifiers);
         }
         QTEST(clicks, "clicks");
         QCOMPARE(w.list->listIndex(), line);

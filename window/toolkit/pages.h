@@ -27,9 +27,9 @@ class Pages {
   public:
     virtual ~Pages() = default;
 
-    // The pages' rows, front to back. Their window-level rows (the frames, and the entry
-    // lists and marks that lie over the card's picture) stack between the window's controls
-    // and its card.
+    // The pages' rows, front to back. Their window-level rows (the frames, the entry lists and
+    // marks that lie over the card's picture, and the tabs) stack between the window's
+    // controls and its card.
     virtual std::vector<RowGroup> rows() const = 0;
     // The pages' captions that follow the language, in the order they are applied.
     virtual std::vector<CaptionRow> captions() const = 0;

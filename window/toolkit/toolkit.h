@@ -25,9 +25,6 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) {
     return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
-constexpr int Twips(int px) {
-    return px * kTwipsPerPixel;
-}
 
 // The embedded fonts are registered once; Font() gives the text font at a pixel size.
 void RegisterEmbeddedFonts();
@@ -96,23 +93,23 @@ class Label : public MouseElement {
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);  // also the accessible name
     QColor foreColor() const { return fore_; }
-    void setForeColor(QColor color);
     QColor backColor() const { return back_; }
     void setBackColor(QColor color);
     // Fore and back colour at once: one repaint for a colour pair.
     void setColors(QColor fore, QColor back);
     void setColors(Colours colours) { setColors(Color(colours.fore), Color(colours.back)); }
-    bool transparent() const { return transparent_; }
+    // A page entry, chosen (the selection colours) or not (the entry colours). Whether it is
+    // chosen is kept as a flag, so no reader has to work it out from the colours.
+    bool chosen() const { return chosen_; }
+    void setChosen(bool chosen) {
+        chosen_ = chosen;
+        setColors(chosen ? kSelection : kEntry);
+    }
     void setTransparent(bool transparent);
-    bool border() const { return border_; }
     void setBorder(bool border);
-    Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment alignment);
 
-    // Geometry in twips, as the handlers read and place it.
-    int left() const { return Twips(x()); }
-    int top() const { return Twips(y()); }
-    int heightTwips() const { return Twips(height()); }
+    // Placing in twips, as the handlers place it.
     void setTop(int twips) { move(x(), Px(twips)); }
     void setLeft(int twips) { move(Px(twips), y()); }
 
@@ -134,6 +131,7 @@ class Label : public MouseElement {
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool transparent_ = false;
     bool border_ = false;
+    bool chosen_ = false;
 };
 
 // A filled rectangle; the mouse goes through it to whatever lies behind.
@@ -144,7 +142,6 @@ class Shape : public QWidget {
     int index() const { return index_; }
     QColor backColor() const { return back_; }
     void setBackColor(QColor color);
-    bool border() const { return border_; }
     void setBorder(bool border);
 
   protected:
@@ -182,7 +179,6 @@ class Image : public MouseElement {
     bool setPicture(int number);
     void clearPicture();
     int pictureNumber() const { return number_; }  // 0 without picture
-    const QPixmap& picture() const { return picture_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -215,11 +211,7 @@ class ListBox : public QListWidget {
     void addItem(const QString& text) { QListWidget::addItem(text); }
     QString list(int i) const;
     void setSelected(int i);
-    bool selected(int i) const { return i >= 0 && i == currentRow(); }
     int listIndex() const { return currentRow(); }  // -1 without a selected line
-
-    int topTwips() const { return Twips(y()); }
-    int heightTwips() const { return Twips(height()); }
 
   signals:
     void click();
@@ -276,8 +268,6 @@ class Timer : public QObject {
     int index() const { return index_; }
     bool enabled() const { return timer_.isActive(); }
     void setEnabled(bool enabled);
-    int interval() const { return timer_.interval(); }
-    void setInterval(int ms) { timer_.setInterval(ms); }
     void tick() { emit timer(index_); }
 
   signals:
