@@ -111,6 +111,7 @@ class Label : public MouseElement {
 
     // Placing in twips, as the handlers place it.
     void setTop(int twips) { move(x(), Px(twips)); }
+    int left() const { return x() * kTwipsPerPixel; }
     void setLeft(int twips) { move(Px(twips), y()); }
 
     // The rectangle the text is laid out in: inside the border, and one pixel down, since
@@ -267,6 +268,7 @@ class Timer : public QObject {
     Timer(QObject* parent, int index, int intervalMs);
     int index() const { return index_; }
     bool enabled() const { return timer_.isActive(); }
+    int interval() const { return timer_.interval(); }
     void setEnabled(bool enabled);
     void tick() { emit timer(index_); }
 
