@@ -13,10 +13,11 @@
 #include <QWindow>
 #include <cmath>
 
+#include "browse/thumb.h"
 #include "database/pictures.h"
 #include "window/placement.h"
-#include "browse/thumb.h"
 #include "window/toolkit/bitmap.h"
+#include "window/typefind.h"
 #include "window/windowlayout.h"
 
 namespace zentaloger {
@@ -87,6 +88,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
                                   .switchLanguage = [this](int index) { lblLANG_Click(index); },
                                   .stepEntry = [this](int step) { return pages_.stepEntry(step); },
                                   .exit = [this] { lblEXIT_Click(); }});
+    new TypeFind(this, db_, view_, list_, [this] { RefillList(false); });  // after the key table
 
     // The large picture moves the window like the background.
     const auto global = [this](int x, int y) {

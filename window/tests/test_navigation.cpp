@@ -3,8 +3,8 @@
 // rows, and the releases that never come.
 #include <QtTest>
 
-#include "tests/support/fixture.h"
 #include "browse/thumb.h"
+#include "tests/support/fixture.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -50,7 +50,7 @@ class TestNavigation : public QObject {
         QTest::newRow("Down to row 251") << 236 << 250 << down << 236 << 15 << 251;
         QTest::newRow("Down, selection scrolled off") << 50 << 10 << down << 50 << 0 << 50;
         QTest::newRow("End, selection scrolled off") << 50 << 10 << end << 236 << 15 << 251;
-        QTest::newRow("a letter does nothing here") << 20 << 25 << int(Qt::Key_Q) << 20 << 5 << 25;
+        QTest::newRow("a letter no name begins does nothing") << 20 << 25 << int(Qt::Key_Q) << 20 << 5 << 25;
         QTest::newRow("Backspace switches the language") << 20 << 25 << int(Qt::Key_Backspace) << 20 << 5 << 25;
         QTest::newRow("F4 asks for the end, the list gets the key") << 20 << 25 << int(Qt::Key_F4) << 20 << 5 << 25;
         // clang-format on
@@ -124,6 +124,25 @@ class TestNavigation : public QObject {
             }
         }
         QTEST(chosen, "chosen");
+    }
+
+    // Two letters typed into the list make one search text over all rows: "q" finds QARN,
+    // "qu" then QUILLBACK, whose row becomes the first line (the chosen line 0 kept) and whose
+    // label the card shows. Typed apart, "u" would find nothing; the list's own search over
+    // the shown lines would find nothing at all.
+    void typingFindsAName() {
+        Window w([](std::vector<QString>& f) {
+            f[ListLabelField(149, 1, 0) - 1] = QStringLiteral("150 - QARN");
+            f[ListLabelField(199, 1, 0) - 1] = QStringLiteral("200 - QUILLBACK");
+        });
+        w.at(1, 1);
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(60000);  // one text, however slow the machine
+        QTest::keyClicks(w.list(), QStringLiteral("qU"));
+        QApplication::setKeyboardInputInterval(interval);
+        QCOMPARE(w.label("lblNAME")->caption(), QStringLiteral("200 - QUILLBACK"));
+        QCOMPARE(w.view.topRow, 200);
+        QCOMPARE(w.list()->listIndex(), 0);
     }
 
     // From row `from` (also the selected row), in turn: on `bar`, a press (p) or release (r)
