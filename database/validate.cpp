@@ -49,12 +49,16 @@ class Validator {
         return QStringLiteral("species %1").arg(s + 1, 3, 10, QLatin1Char('0'));
     }
 
+    // Any slot's move, free or used: -1 marks a free one, anything else indexes the moves. A
+    // free slot is checked too, as stepping through the entries with the keys lands on it.
     void CheckMoveIndex(int s, const char* slotKind, int slot, Number move, int field) const {
-        if (move > kMoveCount - 1) {
-            Fail(field, QStringLiteral("%1, %2 slot %3: move index %4 is above 249")
+        if (move < -1 || move > kMoveCount - 1) {
+            Fail(field, QStringLiteral("%1, %2 slot %3: move index %4 is %5")
                             .arg(SpeciesName(s), QLatin1String(slotKind))
                             .arg(slot)
-                            .arg(move));
+                            .arg(move)
+                            .arg(move < -1 ? QStringLiteral("below -1, the mark of a free slot")
+                                           : QStringLiteral("above 249")));
         }
     }
 
@@ -81,10 +85,8 @@ class Validator {
             }
         }
         for (int k = 0; k < kLevelMoveSlots; ++k) {
-            if (r.levelMoveLevel[k] < 0) {
-                continue;
-            }
-            if (r.levelMoveMove[k] < 0) {
+            CheckMoveIndex(s, "level", k, r.levelMoveMove[k], LevelMoveField(s, k));
+            if (r.levelMoveLevel[k] >= 0 && r.levelMoveMove[k] < 0) {
                 Fail(LevelMoveField(s, k),
                      QStringLiteral("%1, level slot %2 has level %3, so its move must be a "
                                     "move index 0 to 249, not %4")
@@ -93,7 +95,6 @@ class Validator {
                          .arg(r.levelMoveLevel[k])
                          .arg(r.levelMoveMove[k]));
             }
-            CheckMoveIndex(s, "level", k, r.levelMoveMove[k], LevelMoveField(s, k));
         }
         for (int k = 0; k < kTmSlots; ++k) {
             CheckMoveIndex(s, "TM", k, r.tmMove[k], TmMoveField(s, k));
@@ -103,14 +104,25 @@ class Validator {
         }
     }
 
-    // The edition marks are placed relative to entry 6, so it must name the last used entry.
+    // The edition marks are placed relative to entry 6, so it must name the last used entry,
+    // and the used entries come first: the card places each mark counting back from entry 6,
+    // so after a gap one mark would keep the colour of the species shown before.
     void CheckEditions(int s) const {
         const SpeciesRecord& r = db_.species[s];
         int last = -1;
         for (int i = 0; i < kEditionEntries - 1; ++i) {
-            if (!r.editionInfo[i].isEmpty()) {
-                last = i;
+            if (r.editionInfo[i].isEmpty()) {
+                continue;
             }
+            if (last != i - 1) {
+                Fail(EditionField(s, i),
+                     QStringLiteral("%1: edition entry %2 is used after the empty entry %3; the "
+                                    "used entries must come first")
+                         .arg(SpeciesName(s))
+                         .arg(i)
+                         .arg(last + 1));
+            }
+            last = i;
         }
         const Text entry6 = r.editionInfo[kEditionEntries - 1];
         if (last < 0) {

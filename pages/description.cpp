@@ -1,5 +1,6 @@
 #include "pages/description.h"
 
+#include "browse/pagerules.h"
 #include "database/editions.h"
 
 namespace zentaloger::pages {
@@ -61,20 +62,27 @@ void DescriptionPage::refresh(int number) {
 }
 
 // The loader accepts only entries filled from the first without gaps, with entry 6 naming the
-// last filled one, so every mark index here lies in 0..5 and each mark is set once.
+// last filled one: the filled entries take the rightmost marks in order, one each, and the
+// marks left of them hide. The rule hides a mark whose entry names no edition, so a gap could
+// only hide its own mark.
 void DescriptionPage::UpdateEditionMarks(int number) {
     const auto& info = context_->db.species[number - 1].editionInfo;
-    const int last = info[6].toString().toInt();
+    std::array<std::optional<QColor>, 6> colours;
+    std::array<bool, 6> marked{};
     for (int i = 0; i < 6; ++i) {
-        const QString edition = info[i].toString();
-        if (const std::optional<QColor> colour = EditionColour(edition)) {
-            toolkit::Label* mark = marks_[i - last + 5];
-            mark->setBackColor(*colour);
-            mark->setToolTip(edition);
-            mark->show();
-        } else {
-            marks_[5 - i]->hide();
+        colours[i] = EditionColour(info[i].toString());
+        marked[i] = colours[i].has_value();
+    }
+    const std::array<int, 6> entries = EditionMarkEntries(marked, info[6].toString().toInt());
+    for (int m = 0; m < 6; ++m) {
+        const int entry = entries[m];
+        if (entry < 0) {
+            marks_[m]->hide();
+            continue;
         }
+        marks_[m]->setBackColor(*colours[entry]);
+        marks_[m]->setToolTip(info[entry].toString());
+        marks_[m]->show();
     }
 }
 

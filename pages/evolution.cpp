@@ -1,6 +1,7 @@
 #include "pages/evolution.h"
 
 #include "browse/listrules.h"
+#include "browse/pagerules.h"
 #include "database/pictures.h"
 
 namespace zentaloger::pages {
@@ -34,20 +35,6 @@ constexpr const char* kEntries[] = {"lblEVOLUTION_EVOLUTION"};
 const QString kArrow = QStringLiteral("   --->   ");
 
 }  // namespace
-
-std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills) {
-    // The bright segment moves one place to the right each tick.
-    switch (fills[0] & 0xFFFFFF) {
-        case kGreen:
-            return {kDarkGreen, kGreen, kMidGreen};
-        case kDarkGreen:
-            return {kMidGreen, kDarkGreen, kGreen};
-        case kMidGreen:
-            return {kGreen, kMidGreen, kDarkGreen};
-        default:
-            return fills;
-    }
-}
 
 PageLayout EvolutionPage::layout() const {
     return {.tab = "lblEVOLUTION",
@@ -136,8 +123,9 @@ void EvolutionPage::ShowFinalForm(int number) {
 }
 
 void EvolutionPage::AnimateEvolutionBar() {
-    const std::array<QRgb, 3> fills = NextBarFills(
-        {bar_[0]->backColor().rgb(), bar_[1]->backColor().rgb(), bar_[2]->backColor().rgb()});
+    const std::array<std::uint32_t, 3> fills = NextBarFills(
+        {bar_[0]->backColor().rgb(), bar_[1]->backColor().rgb(), bar_[2]->backColor().rgb()},
+        {kBarColours[0], kBarColours[1], kBarColours[2]});
     for (int i = 0; i < 3; ++i) {
         bar_[i]->setBackColor(QColor::fromRgb(fills[i]));
     }

@@ -11,9 +11,6 @@
 
 namespace zentaloger::pages {
 
-// The bar's next fills after one tick, from its current ones; unknown fills stay.
-std::array<QRgb, 3> NextBarFills(const std::array<QRgb, 3>& fills);
-
 class EvolutionPage : public Page {
   public:
     PageLayout layout() const override;

@@ -6,24 +6,6 @@ using namespace toolkit;
 using enum Kind;
 using enum Align;
 
-BarLook LookOfBar(std::int32_t value, std::span<const int> steps) {
-    int lit = 0;
-    for (const int step : steps) {
-        lit += value > step ? 1 : 0;
-    }
-    // The count of lit segments at which each segment lights: (2) first, then (1), (0), (3).
-    constexpr int kLitFrom[4] = {3, 2, 1, 4};
-    // The number's Left for 0 to 4 lit segments: 90 twips short of the leftmost lit one.
-    constexpr int kNumberLeft[5] = {2760, 2760, 2310, 1860, 1410};
-    BarLook look;
-    for (int i = 0; i < 4; ++i) {
-        look.segment[i] = lit >= kLitFrom[i];
-    }
-    look.numberShown = lit > 0;
-    look.numberLeft = kNumberLeft[lit];
-    return look;
-}
-
 void MovePanel::Bar::show(std::int32_t value) const {
     const BarLook look = LookOfBar(value, steps);
     number->setCaption(QString::number(value));

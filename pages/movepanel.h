@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "browse/pagerules.h"
 #include "pages/page.h"
 #include "window/toolkit/toolkit.h"
 
@@ -76,22 +77,6 @@ inline constexpr PanelNames kHmPanel{
     .descriptionBox = "shpHM_Description",
     .background = "shpHM",
 };
-
-// The thresholds a value must exceed to light each further segment of a bar, lowest first.
-inline constexpr int kPowerSteps[] = {0, 50, 75, 100};
-inline constexpr int kAccuracySteps[] = {0, 50, 75};
-inline constexpr int kPowerPointsSteps[] = {0, 15, 30};
-
-// How a bar shows a value. The bar grows from its right end: the first segment lit is (2), the
-// dark one, then (1), (0) and, for power only, the orange (3). The number stands right-aligned
-// just left of the leftmost lit segment, and only while a segment is lit.
-struct BarLook {
-    std::array<bool, 4> segment{};
-    bool numberShown = false;
-    int numberLeft = 0;  // twips, in the panel's frame
-};
-// `value` compared, strictly greater, with each threshold of `steps`.
-BarLook LookOfBar(std::int32_t value, std::span<const int> steps);
 
 // One panel bound to its set's elements by role; shows one move at a time.
 class MovePanel {

@@ -1,5 +1,7 @@
 #include "pages/statistics.h"
 
+#include "browse/pagerules.h"
+
 namespace zentaloger::pages {
 
 namespace {
@@ -59,9 +61,10 @@ void StatisticsPage::attach(const PageContext& context) {
 
 void StatisticsPage::refresh(int number) {
     const SpeciesRecord& species = context_->db.species[number - 1];
-    for (int g = 1; g <= 3; ++g) {
-        for (int row = 0; row < kStatCount; ++row) {
-            bars_[row][3 - g]->setVisible(species.statLevel[row] >= g);
+    for (int row = 0; row < kStatCount; ++row) {
+        const std::array<bool, 3> shown = StatSegments(species.statLevel[row]);
+        for (int i = 0; i < 3; ++i) {
+            bars_[row][i]->setVisible(shown[i]);
         }
     }
 }

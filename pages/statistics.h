@@ -13,7 +13,7 @@ class StatisticsPage : public Page {
   public:
     PageLayout layout() const override;
     void attach(const PageContext& context) override;
-    // UpdateStatBars: segment 3 - g of a row shows when its level is g or more.
+    // UpdateStatBars: each row's segments as StatSegments gives them for its level.
     void refresh(int number) override;
 
   private:

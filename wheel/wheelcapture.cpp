@@ -77,7 +77,12 @@ bool WheelCapture::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WheelCapture::Deliver(const QWheelEvent& event) {
-    const int delta = event.angleDelta().y();
+    int delta = event.angleDelta().y();
+    if (delta == 0 && (event.modifiers() & Qt::AltModifier)) {
+        // On X11 Qt hands a vertical turn with Alt held on as a sideways one; it is still the
+        // user's turn of the wheel, so it scrolls like any other.
+        delta = event.angleDelta().x();
+    }
     if (delta == 0) {
         return;
     }

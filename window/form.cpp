@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "browse/listrules.h"
 #include "browse/thumb.h"
 #include "database/pictures.h"
 #include "window/placement.h"
@@ -83,12 +84,19 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     prepare_.setInterval(10);
     connect(&prepare_, &QTimer::timeout, this, &Form::PrepareNeighbours);
     connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
-    navigation_ = new Navigation(this, view_, elements_,
-                                 {.refillList = [this] { RefillList(false); },
-                                  .switchLanguage = [this](int index) { lblLANG_Click(index); },
-                                  .stepEntry = [this](int step) { return pages_.stepEntry(step); },
-                                  .exit = [this] { lblEXIT_Click(); }});
+    navigation_ = new Navigation(
+        this, view_, elements_,
+        {.refillList = [this] { RefillList(false); },
+         .switchLanguage = [this](int index) { lblLANG_Click(index); },
+         .stepEntry = [this](int step) { return pages_.stepEntry(step); },
+         .exit = [this] { lblEXIT_Click(); },
+         .backgroundMove = [this](int button, QPoint global) { BackgroundMove(button, global); }});
     new TypeFind(this, db_, view_, list_, [this] { RefillList(false); });  // after the key table
+    // A press on the thumb grabs the window too: a move there that no drag holds moves it.
+    connect(scroller_, &Label::mouseDown, this, [this](int, int, int, int x, int y) {
+        GrabWindow(scroller_->mapToGlobal(
+            QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel)));
+    });
 
     // The large picture moves the window like the background.
     const auto global = [this](int x, int y) {
@@ -99,9 +107,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
             [this, global](int, int, int, int x, int y) { GrabWindow(global(x, y)); });
     connect(picture_, &toolkit::Image::mouseMove, this,
             [this, global](int, int button, int, int x, int y) {
-                if (button == toolkit::kLeftButton) {
-                    DragWindow(global(x, y));
-                }
+                BackgroundMove(button, global(x, y));
             });
     Centre();
 }
@@ -153,8 +159,6 @@ void Form::SetIcon() {
     setWindowIcon(icon);
 }
 
-// ---- Load and languages
-
 void Form::Load() {
     RefillList(true);
     ShowSpecies();
@@ -166,12 +170,7 @@ void Form::lblLANG_Click(int index) {
         return;
     }
     pages_.rememberEntries();
-    const int number = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
-    const int k = FindRowOfSpecies(db_, index, view_.listOrder, number);
-    view_.language = index;
-    view_.selectedRow = k + 1;
-    const int line = list_->listIndex();
-    view_.topRow = ClampTopRow(line >= 0 ? view_.selectedRow - line : view_.selectedRow);
+    view_ = Relisted(db_, view_, index, view_.listOrder, list_->listIndex());
     RefillList(true);
     ShowSpecies();
     pages_.restoreEntries();
@@ -190,8 +189,6 @@ void Form::ApplyLanguageCaptions() {
     languages_[1 - chosen]->setColors(toolkit::kIdle);
     captions_.apply(chosen);
 }
-
-// ---- The list and its orders
 
 void Form::RefillList(bool recaption) {
     list_->clear();
@@ -221,12 +218,7 @@ void Form::optMODE_Click(int index) {
     if (index < 0 || index >= kOrderCount) {
         return;
     }
-    const int number = SpeciesNumberAtRow(db_, view_, view_.selectedRow);
-    const int i = FindRowOfSpecies(db_, view_.language, index, number);
-    view_.listOrder = index;
-    view_.selectedRow = i + 1;
-    const int line = list_->listIndex();
-    view_.topRow = ClampTopRow(line >= 0 ? view_.selectedRow - line : view_.selectedRow);
+    view_ = Relisted(db_, view_, view_.language, index, list_->listIndex());
     RefillList(false);
 }
 
@@ -245,8 +237,6 @@ void Form::lstZENTARI_Click() {
         ShowSpecies();
     }
 }
-
-// ---- The card
 
 void Form::ShowSpecies() {
     const Text label = db_.listLabel[view_.selectedRow - 1][view_.language][view_.listOrder];
@@ -271,8 +261,6 @@ void Form::PrepareNeighbours() {
     }
 }
 
-// ---- Closing and moving
-
 void Form::lblEXIT_Click() {
     emit exitRequested();
 }
@@ -284,11 +272,17 @@ void Form::mousePressEvent(QMouseEvent* event) {
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
     const double y = event->position().y() * toolkit::kTwipsPerPixel;
-    if (!navigation_->BackgroundMouseMove(toolkit::ButtonOf(event->buttons()), y) &&
-        event->buttons() == Qt::LeftButton) {
-        DragWindow(event->globalPosition().toPoint());
+    const int button = toolkit::ButtonOf(event->buttons());
+    if (!navigation_->BackgroundMouseMove(button, y)) {
+        BackgroundMove(button, event->globalPosition().toPoint());
     }
     event->accept();
+}
+
+void Form::BackgroundMove(int button, QPoint global) {
+    if (button == toolkit::kLeftButton) {
+        DragWindow(global);
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -63,6 +63,9 @@ class Form : public QWidget {
     // at the pointer's global position, each move with the button held drags it.
     void GrabWindow(QPoint global);
     void DragWindow(QPoint global);
+    // A move on the background, or on the thumb while no drag holds it, with the buttons
+    // `button` held: the left button alone drags the window.
+    void BackgroundMove(int button, QPoint global);
     void FixLook();
     void SetIcon();
     // Decodes the large pictures of the rows above and below the selected one while the

@@ -3,20 +3,43 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
-#include <cstdlib>
-
+#include "browse/listrules.h"
 #include "window/windowlayout.h"
 
 namespace zentaloger {
 
 namespace {
 
-using namespace toolkit::keys;
 using toolkit::kLeftButton;
 using toolkit::kRightButton;
-constexpr int kFirstLine = 0, kLastLine = kListLines - 1;
-constexpr int kPageRows = kListLines;
+
+ListKey ListKeyOf(int keyCode) {
+    using namespace toolkit::keys;
+    switch (keyCode) {
+        case kBackspace:
+            return ListKey::kBackspace;
+        case kPageUp:
+            return ListKey::kPageUp;
+        case kPageDown:
+            return ListKey::kPageDown;
+        case kEnd:
+            return ListKey::kEnd;
+        case kHome:
+            return ListKey::kHome;
+        case kLeft:
+            return ListKey::kLeft;
+        case kUp:
+            return ListKey::kUp;
+        case kRight:
+            return ListKey::kRight;
+        case kDown:
+            return ListKey::kDown;
+        case kF4:
+            return ListKey::kF4;
+        default:
+            return ListKey::kOther;
+    }
+}
 
 }  // namespace
 
@@ -53,9 +76,15 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
     connect(scroller, &Label::mouseUp, this, [this] { thumb_.release(); });
     // The thumb gets every move while held, also outside it; its place on the window is the
     // thumb's exact Top plus the pointer's place within it.
-    connect(scroller, &Label::mouseMove, this, [this](int, int button, int, int, int y) {
-        BackgroundMouseMove(button, ThumbTop(view_.topRow) + y);
-    });
+    // Without a drag the move is the background's, so a left-button move drags the window.
+    connect(
+        scroller, &Label::mouseMove, this, [this, scroller](int, int button, int, int x, int y) {
+            if (!BackgroundMouseMove(button, ThumbTop(view_.topRow) + y)) {
+                hooks_.backgroundMove(
+                    button, scroller->mapToGlobal(
+                                QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel)));
+            }
+        });
 
     connect(list_, &toolkit::ListBox::keyDown, this, &Navigation::lstZENTARI_KeyDown);
     window_->installEventFilter(this);
@@ -69,20 +98,19 @@ void Navigation::SelectLine(int line) {
     list_->setSelected(line);  // the list's click shows the species before this returns
 }
 
-// ---- The bars
-
-void Navigation::ScrollRowsUp() {
-    if (view_.topRow >= kFirstTopRow + 1) {
-        --view_.topRow;
+void Navigation::ScrollTo(int topRow) {
+    if (topRow != view_.topRow) {
+        view_.topRow = topRow;
         Refill();
     }
 }
 
+void Navigation::ScrollRowsUp() {
+    ScrollTo(ScrolledUp(view_.topRow));
+}
+
 void Navigation::ScrollRowsDown() {
-    if (view_.topRow <= kLastTopRow - 1) {
-        ++view_.topRow;
-        Refill();
-    }
+    ScrollTo(ScrolledDown(view_.topRow));
 }
 
 void Navigation::BarMouseDown(std::array<toolkit::Timer*, 2>& timers, int button) {
@@ -103,24 +131,14 @@ void Navigation::BarMouseUp(std::array<toolkit::Timer*, 2>& timers, int button) 
 
 // The refill runs on every tick, also when the row stayed at its clamp.
 void Navigation::tUP_Timer(int index) {
-    if (index == 0) {
-        view_.topRow = std::max(view_.topRow - 1, kFirstTopRow);
-    } else {
-        view_.topRow = view_.topRow <= kPageRows ? kFirstTopRow : view_.topRow - kPageRows;
-    }
+    view_.topRow = UpTick(view_.topRow, index);
     Refill();
 }
 
 void Navigation::tDOWN_Timer(int index) {
-    if (index == 0) {
-        view_.topRow = std::min(view_.topRow + 1, kLastTopRow);
-    } else {
-        view_.topRow = std::min(view_.topRow + kPageRows, kLastTopRow);
-    }
+    view_.topRow = DownTick(view_.topRow, index);
     Refill();
 }
-
-// ---- Lost releases
 
 void Navigation::ReleaseAll() {
     for (toolkit::Timer* timer : {up_[0], up_[1], down_[0], down_[1]}) {
@@ -185,8 +203,6 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// ---- The thumb
-
 bool Navigation::BackgroundMouseMove(int, double y) {
     if (!thumb_.dragging()) {
         return false;
@@ -197,92 +213,27 @@ bool Navigation::BackgroundMouseMove(int, double y) {
     return true;
 }
 
-// ---- The keys
-
 void Navigation::lstZENTARI_KeyDown(int& keyCode, int shift) {
-    const int line = list_->listIndex();
-    switch (keyCode) {
-        case kBackspace:
-            hooks_.switchLanguage(view_.language == 0 ? 1 : 0);
-            keyCode = -1;
-            return;
-        case kPageUp:
-            if (view_.topRow > kFirstTopRow && line == kFirstLine) {
-                view_.topRow = std::max(view_.topRow - kPageRows, kFirstTopRow);
-                Refill();
-                SelectLine(kFirstLine);
-            }
-            return;
-        case kPageDown:
-            if (view_.topRow < kLastTopRow && line == kLastLine) {
-                view_.topRow = std::min(view_.topRow + kPageRows, kLastTopRow);
-                Refill();
-                SelectLine(kLastLine);
-            }
-            return;
-        case kEnd:
-            if (view_.topRow < kLastTopRow) {
-                view_.topRow = kLastTopRow;
-                Refill();
-                SelectLine(kLastLine);
-            }
-            return;
-        case kHome:
-            if (view_.topRow > kFirstTopRow) {
-                view_.topRow = kFirstTopRow;
-                Refill();
-                SelectLine(kFirstLine);
-            }
-            return;
-        case kLeft:
-        case kUp:
-        case kRight:
-        case kDown:
-            break;
-        case kF4:
-            hooks_.exit();
-            return;
-        default:
-            return;
+    const KeyStep step = StepOfKey(view_, ListKeyOf(keyCode), list_->listIndex(), shift);
+    if (step.language >= 0) {
+        hooks_.switchLanguage(step.language);
     }
-    const bool up = keyCode == kLeft || keyCode == kUp;
-    if (shift != 0) {
-        // Shift, Ctrl or Alt step through the open page's entries; a page with entries keeps
-        // the key, also at its first or last entry.
-        if (hooks_.stepEntry(up ? -1 : 1)) {
-            keyCode = -1;
-        }
-        return;
+    if (step.keep || (step.entryStep != 0 && hooks_.stepEntry(step.entryStep))) {
+        keyCode = -1;
     }
-    if (up && view_.selectedRow > 1 && line == kFirstLine) {
-        if (view_.topRow > kFirstTopRow) {
-            --view_.topRow;
-        }
+    if (step.refill) {
+        view_.topRow = step.topRow;
         Refill();
-        SelectLine(kFirstLine);
-    } else if (!up && view_.selectedRow < kSpeciesCount && line == kLastLine) {
-        if (view_.topRow < kLastTopRow) {
-            ++view_.topRow;
-        }
-        Refill();
-        SelectLine(kLastLine);
+        SelectLine(step.selectLine);
     }
-}
-
-// ---- The wheel
-
-int Navigation::WheelRows(int zDelta) {
-    return std::abs(zDelta / 150) + 1;  // C++ division truncates towards zero, as meant
+    if (step.exit) {
+        hooks_.exit();
+    }
 }
 
 void Navigation::WheelScroll(int, int zDelta, float, float) {
-    const int rows = WheelRows(zDelta);
-    for (int i = 0; i < rows; ++i) {
-        if (zDelta < 0) {
-            ScrollRowsDown();
-        } else {
-            ScrollRowsUp();
-        }
+    for (int i = WheelRows(zDelta); i > 0; --i) {
+        ScrollTo(WheelStep(view_.topRow, zDelta));
     }
 }
 

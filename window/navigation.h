@@ -5,12 +5,13 @@
 // things that are its own work, so this knows nothing of the card or the pages.
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <functional>
 
-#include "database/viewstate.h"
 #include "browse/thumb.h"
+#include "database/viewstate.h"
 #include "window/toolkit/elements.h"
 #include "window/toolkit/toolkit.h"
 
@@ -26,6 +27,9 @@ class Navigation : public QObject {
         std::function<void(int)> switchLanguage;  // the language label's click, by index
         std::function<bool(int)> stepEntry;       // the open page's entry stepping
         std::function<void()> exit;               // the program's end
+        // A mouse move on the thumb while no drag holds it: the background's own handling, with
+        // the button mask and the pointer's global place.
+        std::function<void(int, QPoint)> backgroundMove;
     };
 
     // Binds the list, the bars, the thumb and the four timers of `elements`, and watches
@@ -40,8 +44,6 @@ class Navigation : public QObject {
     // Before the list's own key handling; keyCode -1 keeps the key from the list.
     void lstZENTARI_KeyDown(int& keyCode, int shift);
     void WheelScroll(int shift, int zDelta, float x, float y);
-    // The rows one wheel event moves: 1 for one notch, 2 from 150, 3 from 300, ...
-    static int WheelRows(int zDelta);
 
     // The window background's MouseMove at `y` twips: a thumb drag step while the thumb is
     // held (true); false otherwise, and the window may move.
@@ -62,6 +64,8 @@ class Navigation : public QObject {
     void BarMouseDown(std::array<toolkit::Timer*, 2>& timers, int button);
     void BarMouseUp(std::array<toolkit::Timer*, 2>& timers, int button);
     void Refill();
+    // The list from `topRow`, refilled only if that moves it.
+    void ScrollTo(int topRow);
     void SelectLine(int line);
     void WatchWindow();
 

@@ -107,17 +107,15 @@ class TestLoader : public QObject {
              u"-2147483648"_qs, AT(moves[100].moveAccuracy));
         edit("TM label not matching its move", {{Tm(kS, 0, 1), u"44"_qs}}, u"TM1"_qs,
              AT(species[kS].tmLabel[0]));
-        edit("free TM slot with move -7 and a label",
-             {{Tm(kS, 30, 0), u"TM44"_qs}, {Tm(kS, 30, 1), u"-7"_qs}}, u"-7"_qs,
-             AT(species[kS].tmMove[30]));
-        edit("free level and evolution slots with targets 999",
-             {{Level(kS, 11, 0), u"999"_qs}, {Evo(200, 0, 1), u"999"_qs}}, u"999"_qs,
+        edit("free TM slot with a label", {{Tm(kS, 30, 0), u"TM44"_qs}}, u"TM44"_qs,
+             AT(species[kS].tmLabel[30]));
+        edit("free evolution slot with target 999", {{Evo(200, 0, 1), u"999"_qs}}, u"999"_qs,
              AT(species[200].evolutionTo[0]));
         edit("highest move and species indices",
              {{Level(kS, 0, 0), u"249"_qs}, {Hm(kS, 0, 1), u"249"_qs}, {Evo(60, 0, 1), u"250"_qs}},
              u"250"_qs, AT(species[60].evolutionTo[0]));
-        edit("edition entries with a gap", {{Edition(2, 1), QString()}}, F(Edition(2, 2)),
-             AT(species[2].editionInfo[2]));
+        edit("text ending in blanks, kept", {{MoveFieldNo(2, 6), u"ends in blanks  "_qs}},
+             u"ends in blanks  "_qs, AT(moves[2].moveDescription[1]));
         edit("numerical order permuted, a name spelt differently in another order",
              {{ListLabelNo(7, 0, 0), F(ListLabelNo(8, 0, 0))},
               {ListLabelNo(8, 0, 0), F(ListLabelNo(7, 0, 0))},
@@ -220,6 +218,10 @@ class TestLoader : public QObject {
             "move index 0 to 249, not -1");
         ref("free level slot given a level", {{Level(kS, 11, 1), u"0"_qs}}, Level(kS, 11, 0),
             "not -1");
+        ref("free level slot with move 250", {{Level(kS, 11, 0), u"250"_qs}}, Level(kS, 11, 0),
+            "species 011, level slot 11: move index 250 is above 249");
+        ref("free TM slot with move -7", {{Tm(kS, 30, 1), u"-7"_qs}}, Tm(kS, 30, 1),
+            "TM slot 30: move index -7 is below -1");
         ref("free TM slot with move 300", {{Tm(kS, 40, 1), u"300"_qs}}, Tm(kS, 40, 1), "above 249");
         ref("last HM slot of the last species", {{Hm(250, 6, 1), u"250"_qs}}, Hm(250, 6, 1),
             "species 251, HM slot 6");
@@ -243,6 +245,8 @@ class TestLoader : public QObject {
             "edition entry 6");
         ref("edition entry 6 naming an empty entry", {{Edition(1, 6), u"2"_qs}}, Edition(1, 6),
             "edition entry 6");
+        ref("edition entries with a gap", {{Edition(2, 1), QString()}}, Edition(2, 2),
+            "species 003: edition entry 2 is used after the empty entry 1");
         ref("no edition at all", {{Edition(0, 0), QString()}}, Edition(0, 0), "no edition");
     }
 

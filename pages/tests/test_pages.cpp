@@ -5,8 +5,8 @@
 // branching to 91 and 92, the rest alone; 1 + s % 12 level moves at levels 0, 5, 10, ...;
 // s % 51 TMs ("TM1".., moves 0, 3, 6, ...) and s % 8 HMs ("HM1".., moves 200, 201, ...).
 #include <QtTest>
-#include <climits>
 
+#include "browse/pagerules.h"
 #include "tests/support/fixture.h"
 
 using namespace zentaloger;
@@ -89,27 +89,7 @@ void AddRows(const Table& table) {
     }
 }
 
-// The panel's table: one move per row, shown on a page through species 20 + row.
-struct PanelRow {
-    const char* name;
-    int page;
-    std::array<int, 3> values;  // power, accuracy, power points
-    std::array<int, 3> lit;     // segments lit per bar: (2), then (1), (0), (3)
-};
 // clang-format off
-constexpr PanelRow kPanelRows[] = {
-    {"moves: nothing lit at 0", kMoves, {0, 0, 0}, {0, 0, 0}},
-    {"moves: the first step", kMoves, {1, 1, 1}, {1, 1, 1}},
-    {"TM: the first step's top", kTm, {50, 50, 15}, {1, 1, 1}},
-    {"TM: the second step", kTm, {51, 51, 16}, {2, 2, 2}},
-    {"HM: the second step's top", kHm, {75, 75, 30}, {2, 2, 2}},
-    {"HM: the third step", kHm, {76, 76, 31}, {3, 3, 3}},
-    {"moves: the third step's top", kMoves, {100, 100, 40}, {3, 3, 3}},
-    {"TM: the orange segment", kTm, {101, 0, 0}, {4, 0, 0}},
-    {"HM: the largest power", kHm, {INT_MAX, 0, 0}, {4, 0, 0}},
-    {"moves: the smallest power", kMoves, {INT_MIN, 100, 40}, {0, 3, 3}},
-};
-
 // The evolution page of one species (151 made the baby of 150), in English.
 struct EvolutionRow {
     const char* name;
@@ -154,55 +134,24 @@ const EntriesRow kEntriesRows[] = {
 
 class TestPages : public QObject {
     Q_OBJECT
-    std::unique_ptr<Window> panels_;
 
   private slots:
-    void initTestCase() {
-        panels_ = std::make_unique<Window>([](std::vector<QString>& f) {
-            for (int i = 0; i < static_cast<int>(std::size(kPanelRows)); ++i) {
-                SetBars(f, 100 + i, kPanelRows[i].values);
-                for (int page : {kMoves, kTm, kHm}) {
-                    SetSlot(f, page, 20 + i, 0, 100 + i, page == kMoves ? "1" : "M1");
-                }
-            }
-        });
-    }
-    void cleanupTestCase() { panels_.reset(); }
-
-    // Every species in turn, as the grabbed window shows it. The statistics: segment i of a
-    // row in its colour when the row's level reaches 3 - i, the page's white otherwise. The
-    // card's edition marks: one per edition, right-aligned, in the edition's colour and
-    // with its name as tooltip; the others hidden.
-    void speciesInTurn() {
-        const QHash<QString, QColor> editions{
-            {"ZENTARI KALO", 0xFFFF00}, {"ZENTARI MIRU", 0xFF0000}, {"ZENTARI TAVI", 0x0000FF},
-            {"ZENTARI SONE", 0xFF8000}, {"ZENTARI PELA", 0x808080}, {"ZENTARI DURO", 0xFFFFFF},
-            {"UNKNOWN", 0x000000}};
-        const QColor colours[] = {QColor(0x00FF00), QColor(0x00C000), QColor(0x008000)};
+    // The statistics and the card's edition marks as their rules (tables in test_browse) give
+    // them, probed in the grabbed window. Species 251: hit points at level 2, attack at 3, one
+    // edition ("UNKNOWN", in black); species 3: three editions on the three rightmost marks.
+    void statisticsAndMarks() {
         Window w;
-        for (int number = 1; number <= kSpeciesCount; ++number) {
-            w.show(number);
-            const QImage image = w.form->grab().toImage();
-            const SpeciesRecord& species = w.db->species[number - 1];
-            const QString at = QStringLiteral("species %1").arg(number);
-            for (int row = 0; row < kStatCount; ++row) {
-                for (int i = 0; i < 3; ++i) {  // frame (8, 224) + segment (154 + 30 i, 4 + 12 row)
-                    QVERIFY2(image.pixelColor(176 + 30 * i, 232 + 12 * row) ==
-                                 (species.statLevel[row] >= 3 - i ? colours[i] : kWhite),
-                             qPrintable(at));
-                }
-            }
-            const int unused = 5 - species.editionInfo[6].toInt();
-            for (int i = 0; i < 6; ++i) {
-                const QString edition =
-                    i < unused ? QString() : species.editionInfo[i - unused].toString();
-                const toolkit::Label* mark = w.label("lblVERSION", i);
-                QVERIFY2(mark->isHidden() == edition.isEmpty(), qPrintable(at));
-                QVERIFY2(
-                    edition.isEmpty() || (mark->toolTip() == edition &&
-                                          image.pixelColor(164 + 16 * i, 204) == editions[edition]),
-                    qPrintable(at));
-            }
+        w.show(251);
+        const QImage image = w.form->grab().toImage();
+        QCOMPARE(image.pixelColor(176, 232), kWhite);  // frame (8, 224) + segment (0) of row 0
+        QCOMPARE(image.pixelColor(176, 244), QColor(0x00FF00));
+        QCOMPARE(image.pixelColor(244, 204), kBlack);  // the rightmost mark
+        w.show(3);
+        const auto& info = w.db->species[2].editionInfo;
+        for (int m = 0; m < 6; ++m) {
+            const toolkit::Label* mark = w.label("lblVERSION", m);
+            QCOMPARE(mark->isHidden(), m < 3);
+            QCOMPARE(mark->toolTip(), m < 3 ? mark->toolTip() : info[m - 3].toString());
         }
     }
 
@@ -295,31 +244,24 @@ class TestPages : public QObject {
         QCOMPARE(Caption(w, "lblTM_POWER", 0), u"СИЛА   АТАКИ"_qs);
     }
 
-    // The bright segment moves one place right each tick, whatever page is open; the grabbed
-    // window shows it once the evolution page is opened.
+    // The bar's timer runs from the start, whatever page is open; each tick applies the
+    // cycle's rule (its table: test_browse), and the grabbed window shows it.
     void evolutionBarCycles() {
         Window w;
         auto* timer = w.get<toolkit::Timer>("tEVOLUTION");
         QVERIFY(timer->enabled());
-        const QColor bright(0x00FF00), mid(0x00C000), dark(0x008000);
-        const QList<QList<QColor>> cycle{
-            {dark, bright, mid}, {mid, dark, bright}, {bright, mid, dark}, {dark, bright, mid}};
-        for (const QList<QColor>& want : cycle) {
-            timer->tick();
-            for (int i = 0; i < 3; ++i) {
-                QCOMPARE(w.get<toolkit::Shape>("shpEVOLUTION_BAR", i)->backColor(), want[i]);
-            }
-        }
+        timer->tick();
         w.clickLabel("lblEVOLUTION");
         const QImage image = w.form->grab().toImage();
+        const QColor want[] = {0x008000, 0x00FF00, 0x00C000};
         for (int i = 0; i < 3; ++i) {  // frame (8, 224) + segment (80 + 30 i, 30)
-            QCOMPARE(image.pixelColor(102 + 30 * i, 258), cycle[3][i]);
+            QCOMPARE(w.get<toolkit::Shape>("shpEVOLUTION_BAR", i)->backColor(), want[i]);
+            QCOMPARE(image.pixelColor(102 + 30 * i, 258), want[i]);
         }
     }
 
-    // A click on a small picture brings its species to the card and the list: on the selected
-    // line if there is one, else the first line when its row lies above the page, else the
-    // last; the first row kept within 1..236.
+    // A click on a small picture brings its species to the card and the list where the jump's
+    // rule (its table: test_browse) puts it; an empty picture does nothing.
     void jump_data() {
         for (const char* column : {"order", "number", "topRow", "picture", "target", "wantTop"}) {
             QTest::addColumn<int>(column);
@@ -327,12 +269,6 @@ class TestPages : public QObject {
         QTest::addColumn<int>("wantLine");
         // Species 22 starts the step 22 -> 23 (rows as numbers in the numerical order).
         QTest::newRow("selected line keeps its place") << 0 << 22 << 20 << 1 << 23 << 21 << 2;
-        QTest::newRow("left picture stays put") << 0 << 22 << 20 << 0 << 22 << 20 << 2;
-        QTest::newRow("no line selected, row above") << 0 << 22 << 40 << 1 << 23 << 23 << 0;
-        QTest::newRow("no line selected, row below") << 0 << 22 << 1 << 1 << 23 << 8 << 15;
-        // English alphabetical: species n stands on row ((n - 101) mod 251) + 1.
-        QTest::newRow("alphabetical order") << 2 << 22 << 170 << 1 << 23 << 171 << 3;
-        QTest::newRow("alphabetical, lowered to 236") << 2 << 89 << 236 << 1 << 90 << 236 << 5;
         QTest::newRow("a final form's empty picture") << 0 << 100 << 50 << 1 << 100 << 50 << -1;
     }
     void jump() {
@@ -351,43 +287,41 @@ class TestPages : public QObject {
         QTEST(w.shownNumber(), "target");
     }
 
-    // Each panel with its captions, as the grabbed window shows it: segment (3), (0), (1), (2)
-    // of a bar lit in its colour, left to right, as its value passes each step; the number's
-    // ink ending just before its label's end, left of the lit segments, or none.
-    void panel_data() { AddRows(kPanelRows); }
+    // Each panel shows its move (moves 100, 101, 102 on the moves, TM and HM pages of species
+    // 20): the captions, and each bar's segments and number as the bar's rule (its table:
+    // test_browse) gives them; the orange segment probed in the window.
     void panel() {
-        QFETCH(int, row);
-        const PanelRow& want = kPanelRows[row];
-        const Page& p = kPages[want.page];
-        Window& w = *panels_;
-        w.clickLabel(p.tab);
-        w.show(20 + row);
-        const MoveRecord& m = w.db->moves[100 + row];
-        QCOMPARE(Caption(w, p.detail), m.moveName[1].toString());
-        QCOMPARE(Caption(w, p.type), m.moveType[1].toString());
-        QCOMPARE(Caption(w, p.description), m.moveDescription[1].toString());
-        const QImage image = w.form->grab().toImage();
-        auto at = [&](int x, int y) { return image.pixelColor(8 + x, 224 + y); };  // in the frame
-        const QColor colours[] = {0x00FF00, 0x00C000, 0x008000, 0xFF8000};
-        const int lefts[] = {154, 184, 214, 124};           // Left 2310 + 450 i twips, (3) at 1860
-        const int litFrom[] = {3, 2, 1, 4};                 // how many lit light segment (i)
-        const int numberLeft[] = {184, 184, 154, 124, 94};  // for 0..4 lit, in pixels
-        for (int b = 0; b < 3; ++b) {
-            const int y = 20 + 12 * b;
-            for (int i = 0; i < (b == 0 ? 4 : 3); ++i) {
-                QCOMPARE(at(lefts[i] - 1, y), kWhite);
-                QCOMPARE(at(lefts[i], y), want.lit[b] >= litFrom[i] ? colours[i] : kWhite);
+        const std::array<int, 3> values[] = {{0, 0, 0}, {51, 76, 1}, {101, 100, 40}};
+        Window w([&values](std::vector<QString>& f) {
+            for (int i = 0; i < 3; ++i) {
+                SetBars(f, 100 + i, values[i]);
+                SetSlot(f, kMoves + i, 20, 0, 100 + i, i == 0 ? "1" : "M1");
             }
-            QCOMPARE(Caption(w, p.numbers[b], 1), QString::number(want.values[b]));
-            const int end = numberLeft[want.lit[b]] + 24;  // the label is 360 twips wide
-            int ink = -1;
-            for (int x = end - 24; x < end + 6; ++x) {
-                for (int dy = -4; dy < 6; ++dy) {
-                    ink = at(x, y + dy) == kBlack ? x : ink;
+        });
+        w.show(20);
+        const std::span<const int> steps[] = {kPowerSteps, kAccuracySteps, kPowerPointsSteps};
+        for (int i = 0; i < 3; ++i) {
+            const Page& p = kPages[kMoves + i];
+            w.clickLabel(p.tab);
+            const MoveRecord& m = w.db->moves[100 + i];
+            QCOMPARE(Caption(w, p.detail), m.moveName[1].toString());
+            QCOMPARE(Caption(w, p.type), m.moveType[1].toString());
+            QCOMPARE(Caption(w, p.description), m.moveDescription[1].toString());
+            for (int b = 0; b < 3; ++b) {
+                const BarLook look = LookOfBar(values[i][b], steps[b]);
+                const toolkit::Label* number = w.label(p.numbers[b], 1);
+                QCOMPARE(number->caption(), QString::number(values[i][b]));
+                QCOMPARE(std::pair(number->isHidden(), number->left()),
+                         std::pair(!look.numberShown, look.numberLeft));
+                const QByteArray bar = "shp" + QByteArray(p.numbers[b]).mid(3);
+                for (int k = 0; k < (b == 0 ? 4 : 3); ++k) {
+                    QCOMPARE(w.get<toolkit::Shape>(bar.constData(), k)->isHidden(),
+                             !look.segment[k]);
                 }
             }
-            QVERIFY2(want.lit[b] ? ink >= end - 3 && ink < end : ink < 0,
-                     qPrintable(QStringLiteral("bar %1: ink ends at %2").arg(b).arg(ink)));
+            // Segment (3) of power: Left 1860 twips in the frame at (8, 224).
+            QCOMPARE(w.form->grab().toImage().pixelColor(8 + 124, 224 + 20),
+                     i == 2 ? QColor(0xFF8000) : kWhite);
         }
     }
 

@@ -68,6 +68,8 @@ const Row kRows[] = {
     {"left of and above the screen", {-120}, {-120}, 0, 0, 0, {-300, -20}, {-300, -20}},
     {"beyond 16 bits stays at its end", {-120}, {-120}, 0, 0, 0, {40000, -40000}, {32767, -32768}},
     {"sideways: taken, nothing raised", {0}, {}, 0, 0, 0, {40, 50}, {40, 50}, -120},
+    {"Alt: sideways is the turn", {0, 0}, {-120, -120}, 0, int(Qt::AltModifier), 0, {40, 50},
+     {40, 50}, -120},
     {"over the frame", {-120}, {-120}, 0, 0, 0, {40, 50}, {40, 50}, 0, true},
 };
 // clang-format on
