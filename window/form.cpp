@@ -18,6 +18,7 @@
 #include "database/pictures.h"
 #include "window/placement.h"
 #include "window/toolkit/bitmap.h"
+#include "window/typefind.h"
 #include "window/windowlayout.h"
 
 namespace zentaloger {
@@ -90,6 +91,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
          .stepEntry = [this](int step) { return pages_.stepEntry(step); },
          .exit = [this] { lblEXIT_Click(); },
          .backgroundMove = [this](int button, QPoint global) { BackgroundMove(button, global); }});
+    new TypeFind(this, db_, view_, list_, [this] { RefillList(false); });  // after the key table
     // A press on the thumb grabs the window too: a move there that no drag holds moves it.
     connect(scroller_, &Label::mouseDown, this, [this](int, int, int, int x, int y) {
         GrabWindow(scroller_->mapToGlobal(

@@ -17,8 +17,12 @@
 //           last with each page open in turn, every step (the key, the list's scroll or line,
 //           the card and the pages, the repaint of what changed): slowest, 99th, median;
 //           beside them, at the same pace, fixed work as long as the median step;
+//   typed   on each page after its held Down, a character typed at the same pace, each after
+//           a pause so it is a new search: the first letter of a name, which finds the next
+//           row with that letter (the key, the search over all rows, the refill, the card
+//           and the pages, the repaint): slowest, 99th, median;
 // on the offscreen platform, with the shipped database and pictures. `bench_window keys` runs
-// only the last, to profile a step (valgrind --tool=callgrind); `bench_window keys N` only
+// only the last two, to profile a step (valgrind --tool=callgrind); `bench_window keys N` only
 // with page N open.
 #include <spawn.h>
 #include <sys/resource.h>
@@ -41,6 +45,7 @@
 #include "app/viewer.h"
 #include "database/startup.h"
 #include "window/toolkit/toolkit.h"
+#include "window/typefind.h"
 #include "window/windowlayout.h"
 
 extern char** environ;
@@ -209,6 +214,54 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
         std::count_if(fixed.begin(), fixed.end(), [](double ms) { return ms > 2; }));
 }
 
+// A character typed every 33 ms with `page` open, each a new search (its clock jumps a second
+// a key): the first letter of the name on a row spread over the list, so every key finds a
+// row and moves to it.
+void Typed(zentaloger::StartupState& state, zentaloger::Form& form,
+           zentaloger::pages::DetailPages& pages, int page) {
+    auto* list = form.element<zentaloger::toolkit::ListBox>(zentaloger::kSpeciesList);
+    qint64 now = 0;
+    form.findChild<zentaloger::TypeFind*>()->setClock([&now] { return now; });
+    pages.ShowPage(page);
+    state.view.topRow = 1;
+    state.view.selectedRow = 1;
+    form.RefillList(false);
+    form.ShowSpecies();
+    QCoreApplication::processEvents();
+    std::vector<double> steps;
+    int moved = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
+        while (clock.elapsed() < 33LL * i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+        const int row = (i * 53) % zentaloger::kSpeciesCount;
+        const QString letter =
+            state.database->listLabel[row][state.view.language][0].mid(6, 1).toString();
+        const int before = state.view.selectedRow;
+        now += 1000;
+        QElapsedTimer step;
+        step.start();
+        QKeyEvent key(QEvent::KeyPress, letter[0].unicode(), Qt::NoModifier, letter.toLower());
+        QCoreApplication::sendEvent(list, &key);
+        QCoreApplication::processEvents();
+        steps.push_back(step.nsecsElapsed() / 1e6);
+        moved += state.view.selectedRow != before;
+    }
+    if (moved < int(steps.size()) * 9 / 10) {
+        std::fprintf(stderr, "typed characters moved the list only %d times\n", moved);
+        std::exit(1);
+    }
+    std::printf(
+        "  a character typed at 30/s, %zu steps (%d moved): slowest %.2f ms, 99th %.2f ms, median "
+        "%.2f ms, %zd over 2 ms\n",
+        steps.size(), moved, *std::max_element(steps.begin(), steps.end()), Percentile(steps, 0.99),
+        Median(steps), std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2; }));
+    form.findChild<zentaloger::TypeFind*>()->setClock([] { return qint64(0); });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -257,6 +310,7 @@ int main(int argc, char* argv[]) {
         for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
             if (only < 0 || page == only) {
                 HeldDown(state, form, pages, page);
+                Typed(state, form, pages, page);
             }
         }
         return 0;
@@ -412,6 +466,7 @@ int main(int argc, char* argv[]) {
 
     for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
         HeldDown(state, form, pages, page);
+        Typed(state, form, pages, page);
     }
     return 0;
 }

@@ -13,10 +13,11 @@
 
 #include "app/randomrun/pageentries.h"
 #include "app/viewer.h"
+#include "browse/thumb.h"
 #include "database/pictures.h"
 #include "database/startup.h"
 #include "pages/detailpages.h"
-#include "browse/thumb.h"
+#include "window/typefind.h"
 #include "window/windowlayout.h"
 
 namespace zentaloger::testing {
@@ -59,6 +60,9 @@ const Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,   Qt::K
                          Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Tab,    Qt::Key_Backspace,
                          Qt::Key_Space,  Qt::Key_Return,   Qt::Key_Escape, Qt::Key_A,
                          Qt::Key_5,      Qt::Key_F1,       Qt::Key_Delete, Qt::Key_Insert};
+// What typing to find gets: letters of both alphabets in both cases, digits, blank, hyphen,
+// apostrophe, and a few characters no search takes.
+const QString kTyped = QStringLiteral("abrzABRZабвзАБВЗ0123456789 -'.,/!");
 const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                     Qt::RightButton, Qt::MiddleButton};
 const QColor kChosen(0xFFFF00);
@@ -94,6 +98,7 @@ struct RandomRun::Session {
     QWindow* window = nullptr;
     std::vector<std::vector<QWidget*>> targets;
     Qt::MouseButtons buttons;  // as the window last saw them
+    qint64 clock = 0;          // ms, the time typing to find sees
     PressWatch presses;
     long events = 0;
 
@@ -106,6 +111,8 @@ struct RandomRun::Session {
         }
         window = form.windowHandle();
         qApp->installEventFilter(&presses);
+        // Typing's pauses come from the run, not from how fast it runs.
+        form.findChild<TypeFind*>()->setClock([this] { return clock; });
         for (const auto& [name, count] : kTargets) {
             targets.emplace_back();
             for (int i = count ? 0 : -1; i < std::max(count, 0); ++i) {
@@ -177,6 +184,15 @@ struct RandomRun::Session {
         QCoreApplication::sendEvent(window, &release);
     }
 
+    // A character typed, with the key a keyboard gives it and its text.
+    void type(QChar c, Qt::KeyboardModifiers with) {
+        const int code = c.toUpper().unicode();  // Qt's key is the character's upper case
+        QKeyEvent press(QEvent::KeyPress, code, with, QString(c));
+        QCoreApplication::sendEvent(window, &press);
+        QKeyEvent release(QEvent::KeyRelease, code, with, QString(c));
+        QCoreApplication::sendEvent(window, &release);
+    }
+
     Qt::MouseButton anyButton() { return kButtons[bounded(5)]; }
     std::array<Timer*, 4> timers() const {
         return {get<Timer>("tUP", 0), get<Timer>("tUP", 1), get<Timer>("tDOWN", 0),
@@ -184,7 +200,7 @@ struct RandomRun::Session {
     }
 
     void step() {
-        switch (bounded(16)) {
+        switch (bounded(17)) {
             case 0:
             case 1:
             case 2: {  // a click
@@ -258,6 +274,13 @@ struct RandomRun::Session {
                 }
                 if (get<Timer>("tEVOLUTION")->enabled()) {
                     get<Timer>("tEVOLUTION")->tick();
+                }
+                break;
+            case 15:  // a few characters typed, mostly quickly, now and then after a pause
+                for (int i = between(1, 4); i > 0; --i) {
+                    clock += bounded(4) ? between(0, 300) : between(300, 2000);
+                    type(kTyped[bounded(int(kTyped.size()))],
+                         bounded(3) ? Qt::NoModifier : modifiers());
                 }
                 break;
             default:  // another program takes the focus for a while

@@ -9,7 +9,8 @@
 // middle buttons on every element (list lines, bars, thumb, tabs, page entries, small
 // pictures, language labels, order options, edition marks, the large picture, the
 // background) and beyond the window, in any order, with releases that never come or come
-// unpressed; keys with and without modifiers; wheel turns of any size; the timers' ticks; the
+// unpressed; keys with and without modifiers; characters typed to find a species, quickly or
+// after pauses of a clock the run keeps; wheel turns of any size; the timers' ticks; the
 // window losing and regaining activation. The close box is left for Close().
 
 #include <QString>

@@ -4,7 +4,8 @@
 # chooses level rows and TM cells and sees their move panels (kept across a language switch),
 # chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
 # when its background is dragged, moves through the list by the bars (held with either
-# button), the thumb, the wheel and the keys, and ends with status 0 when its close box is
+# button), the thumb, the wheel and the keys, finds a species by its typed number and by the
+# start of its name, and ends with status 0 when its close box is
 # clicked or F4 is pressed.
 #   realwindow.sh /path/to/zentaloger
 # Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
@@ -330,6 +331,40 @@ xdotool key BackSpace
 expect "Backspace: Russian" 313 9 FFFF00
 xdotool key BackSpace
 expect "Backspace again: English" 265 9 FFFF00
+
+# Typing to find, over all rows: 1, 12, 125 chosen in turn on the first line; then, after a
+# pause, the start of the same species' name from row 1 (ANVIL first finds ANVILKIN, species
+# 2). The card's name box (14,9, 125 x 13) shows the same species both ways.
+name_box() {  # name_box file
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -crop "125x13+$((wx + 14))+$((wy + 9))" +repage "$1"
+}
+same_pictures() {  # same_pictures a b: 0 differing pixels
+    local differing
+    differing=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+    [ "${differing%% *}" = 0 ]
+}
+xdotool type --delay 40 125
+expect_row "typed 125: species 125 on top" 125 1
+expect "typed 125: the first line selected" 365 37 000080
+name_box "$work/typed-number.png"
+sleep 0.6
+xdotool key Home
+expect_row "Home after typing" 1 0
+sleep 0.5
+name_box "$work/first.png"
+same_pictures "$work/typed-number.png" "$work/first.png" &&
+    fail "typed 125: the card shows the same name as row 1"
+sleep 0.6
+xdotool type --delay 40 anvilh
+expect_row "typed anvilh: ANVILHEARTH (species 125) on top" 125 1
+for _ in $(seq 30); do
+    name_box "$work/typed-name.png"
+    same_pictures "$work/typed-number.png" "$work/typed-name.png" && break
+    sleep 0.1
+done
+same_pictures "$work/typed-number.png" "$work/typed-name.png" ||
+    fail "typed anvilh: the card does not show species 125 as typing 125 did"
 
 # The two ways out, each with status 0.
 ends_with_zero() {  # ends_with_zero how

@@ -116,6 +116,25 @@ class TestNavigation : public QObject {
         QTEST(chosen, "chosen");
     }
 
+    // Two letters typed into the list make one search text over all rows: "q" finds QARN,
+    // "qu" then QUILLBACK, whose row becomes the first line (the chosen line 0 kept) and whose
+    // label the card shows. Typed apart, "u" would find nothing; the list's own search over
+    // the shown lines would find nothing at all.
+    void typingFindsAName() {
+        Window w([](std::vector<QString>& f) {
+            f[ListLabelField(149, 1, 0) - 1] = QStringLiteral("150 - QARN");
+            f[ListLabelField(199, 1, 0) - 1] = QStringLiteral("200 - QUILLBACK");
+        });
+        w.at(1, 1);
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(60000);  // one text, however slow the machine
+        QTest::keyClicks(w.list(), QStringLiteral("qU"));
+        QApplication::setKeyboardInputInterval(interval);
+        QCOMPARE(w.label("lblNAME")->caption(), QStringLiteral("200 - QUILLBACK"));
+        QCOMPARE(w.view.topRow, 200);
+        QCOMPARE(w.list()->listIndex(), 0);
+    }
+
     // From row `from` (also the selected row), in turn: on `bar`, a press (p) or release (r)
     // of the L/R/M button at its centre (a left release over a bar also clicks), a pointer
     // move with the left button held to y px on the window (m<y>), which the held thumb gets

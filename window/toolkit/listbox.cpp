@@ -150,7 +150,7 @@ int ListBox::LineAfterKey(int key, int line, int count) {
 void ListBox::keyPressEvent(QKeyEvent* event) {
     int keyCode = KeyCodeOf(event->key());
     const int shift = ShiftOf(event->modifiers());
-    emit keyDown(keyCode, shift);
+    emit keyDown(keyCode, shift, event->text());
     if (keyCode == -1) {
         event->accept();
         return;

@@ -202,8 +202,9 @@ class Frame : public MouseElement {
 
 // Single-selection list with fixed rows. Click is raised whenever the selected line changes,
 // from code (setSelected, before it returns) or by the user (mouse, the list's own keys), and
-// only for a line, never for "no selection". KeyDown runs before the list's own key handling;
-// a handler that sets keyCode to -1 swallows the key. Only the left button chooses a line.
+// only for a line, never for "no selection". KeyDown runs before the list's own key handling,
+// with the text the key types (empty for most keys); a handler that sets keyCode to -1 swallows
+// the key. Only the left button chooses a line.
 class ListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -214,9 +215,13 @@ class ListBox : public QListWidget {
     void setSelected(int i);
     int listIndex() const { return currentRow(); }  // -1 without a selected line
 
+    // Off: the item view's own search looks only at the 16 shown labels, which all begin with
+    // their number; the window finds a typed name or number among all rows instead.
+    void keyboardSearch(const QString&) override {}
+
   signals:
     void click();
-    void keyDown(int& keyCode, int shift);
+    void keyDown(int& keyCode, int shift, const QString& text);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
