@@ -1,9 +1,10 @@
-// No file includes a subsystem above its own. The viewer's subsystems stand in one order,
-// database < browse < wheel < window < pages < app: each may include its own headers and those of
-// the subsystems below. The tools and the embedded resources build on the database alone; a
-// subsystem's tests, test data and benchmarks may also use the shared test support
-// (tests/support) and the test data of the subsystems below, never another subsystem's tests
-// folder; the cross-cutting tests in tests/ may use anything. Product code never includes a
+// No file includes a subsystem above its own. The viewer's subsystems stand in
+// one order, database < browse < wheel < window < pages < app: each may include
+// its own headers and those of the subsystems below. The tools and the embedded
+// resources build on the database alone; a subsystem's tests, test data and
+// benchmarks may also use the shared test support (tests/support) and the test
+// data of the subsystems below, never another subsystem's tests folder; the
+// cross-cutting tests in tests/ may use anything. Product code never includes a
 // test folder.
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -17,7 +18,8 @@ int RankOf(const QString& top) {
     return int(kOrder.indexOf(top));
 }
 
-// Test code: anything in a tests, testdata or bench folder, or in tests/ at the top.
+// Test code: anything in a tests, testdata or bench folder, or in tests/ at the
+// top.
 bool IsTestCode(const QStringList& parts) {
     return parts.first() == u"tests" || parts.contains(u"tests") || parts.contains(u"testdata") ||
            parts.contains(u"bench");
@@ -46,10 +48,11 @@ bool MayInclude(const QString& from, const QString& to) {
     return fromRank >= 0 && toRank >= 0 && toRank <= fromRank;
 }
 
-// Every quoted include of the files under `folder` that names a file of the tree, as
-// "file: include" for each that breaks the order. An include is found as the compiler finds
-// it: beside the including file first, then from the project root, then in the database's
-// folder (which the tools still name that way); generated files (.moc) are not in the tree.
+// Every quoted include of the files under `folder` that names a file of the
+// tree, as "file: include" for each that breaks the order. An include is found
+// as the compiler finds it: beside the including file first, then from the
+// project root, then in the database's folder (which the tools still name that
+// way); generated files (.moc) are not in the tree.
 QStringList UpwardIncludes(const QString& root, const QString& folder) {
     static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s*"([^"]+)\")"),
                                             QRegularExpression::MultilineOption);
@@ -91,54 +94,36 @@ class TestLayers : public QObject {
     Q_OBJECT
 
   private slots:
-    // The rule on paths, for the cases that decide it.
+    // The rule on paths: one row for each branch that decides it.
     void rule_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<bool>("allowed");
-        QTest::newRow("own subsystem") << "pages/evolution.cpp"
-                                       << "pages/page.h" << true;
-        QTest::newRow("window uses the database") << "window/form.h"
-                                                  << "database/viewstate.h" << true;
-        QTest::newRow("pages use the toolkit") << "pages/page.h"
-                                               << "window/toolkit/toolkit.h" << true;
-        QTest::newRow("app joins them all") << "app/viewer.h"
-                                            << "pages/detailpages.h" << true;
-        QTest::newRow("window may not use the pages") << "window/form.cpp"
-                                                      << "pages/page.h" << false;
-        QTest::newRow("the rules may not use the toolkit") << "browse/listrules.cpp"
-                                                           << "window/toolkit/toolkit.h" << false;
-        QTest::newRow("wheel may not use the window") << "wheel/wheelcapture.cpp"
-                                                      << "window/toolkit/toolkit.h" << false;
-        QTest::newRow("database may not use the wheel") << "database/startup.cpp"
-                                                        << "wheel/wheelcapture.h" << false;
-        QTest::newRow("pages may not use the app") << "pages/page.cpp"
-                                                   << "app/viewer.h" << false;
-        QTest::newRow("tools use the database") << "tools/art/art.cpp"
-                                                << "database/database.h" << true;
-        QTest::newRow("tools may not use the window") << "tools/art/art.cpp"
-                                                      << "window/toolkit/look.h" << false;
-        QTest::newRow("window tests use the test support") << "window/tests/test_form.cpp"
-                                                           << "tests/support/fixture.h" << true;
-        QTest::newRow("product code may not use the test support")
-            << "window/form.cpp"
-            << "tests/support/fixture.h" << false;
-        QTest::newRow("product code may not use test data")
-            << "pages/page.cpp"
-            << "database/testdata/testdata.h" << false;
-        QTest::newRow("pages tests may not reach into the window's tests")
-            << "pages/tests/test_pages.cpp"
-            << "window/tests/helper.h" << false;
-        QTest::newRow("window tests use the database's test data")
-            << "window/tests/test_form.cpp"
-            << "database/testdata/testdata.h" << true;
-        QTest::newRow("window tests may not reach into the pages' tests")
-            << "window/tests/test_form.cpp"
-            << "pages/tests/helper.h" << false;
-        QTest::newRow("database tests may not use the window") << "database/tests/test_loader.cpp"
-                                                               << "window/form.h" << false;
-        QTest::newRow("cross-cutting tests use anything") << "tests/test_content_paths.cpp"
-                                                          << "tools/sources/compile.h" << true;
+        const auto row = [](const char* name, const char* from, const char* to, bool allowed) {
+            QTest::newRow(name) << QString::fromLatin1(from) << QString::fromLatin1(to) << allowed;
+        };
+        row("own subsystem", "pages/evolution.cpp", "pages/page.h", true);
+        row("app joins them all", "app/viewer.h", "pages/detailpages.h", true);
+        row("the rules may not use the toolkit", "browse/listrules.cpp", "window/toolkit/toolkit.h",
+            false);
+        row("database may not use the wheel", "database/startup.cpp", "wheel/wheelcapture.h",
+            false);
+        row("tools use the database", "tools/art/art.cpp", "database/database.h", true);
+        row("tools may not use the window", "tools/art/art.cpp", "window/toolkit/look.h", false);
+        row("window tests use the test support", "window/tests/test_form.cpp",
+            "tests/support/fixture.h", true);
+        row("product code may not use the test support", "window/form.cpp",
+            "tests/support/fixture.h", false);
+        row("product code may not use test data", "pages/page.cpp", "database/testdata/testdata.h",
+            false);
+        row("window tests use the database's test data", "window/tests/test_form.cpp",
+            "database/testdata/testdata.h", true);
+        row("pages tests may not reach into the window's tests", "pages/tests/test_pages.cpp",
+            "window/tests/helper.h", false);
+        row("database tests may not use the window", "database/tests/test_loader.cpp",
+            "window/form.h", false);
+        row("cross-cutting tests use anything", "tests/test_content_paths.cpp",
+            "tools/sources/compile.h", true);
     }
     void rule() {
         QFETCH(QString, from);

@@ -1,28 +1,32 @@
 #pragma once
-// The body of the fuzz corpus replay tests: every file of a corpus goes through the same case
-// that the fuzzer runs, in an ordinary build. A file named "ok-*" must pass, "bad-*" must be
-// refused, and any other (one the fuzzer found) may do either; nothing may break.
+// What the fuzz cases share: their outcome, and the body of the corpus replay tests, which run
+// every file of a corpus through the same case the fuzzer runs, in an ordinary build. A file
+// named "ok-*" must pass, "bad-*" must be refused, and any other (one the fuzzer found) may do
+// either; nothing may break.
 
 #include <QDir>
 #include <QFile>
+#include <cstdint>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
-namespace zentaloger::testing {
+namespace zentaloger::fuzz {
 
-enum class Replayed { Passed, Refused, Broken };
-struct ReplayResult {
-    Replayed result;
-    QString detail;
+struct Outcome {
+    // Passed: loaded or compiled; Refused: an error the user is shown.
+    enum class Result { Passed, Refused, Broken };
+    Result result;
+    QString detail;  // the error message, or for Broken what went wrong
 };
+
+using Case = Outcome (*)(const std::uint8_t* data, std::size_t size);
 using Inputs = std::vector<std::pair<QString, QByteArray>>;  // name, input
 
 // Replays the files of `corpus` and then `extra`, prints each failure and returns the exit
 // status of the test.
-inline int ReplayCorpus(const char* corpus, const std::function<ReplayResult(QByteArray)>& run,
-                        Inputs extra) {
+inline int ReplayCorpus(const char* corpus, Case run, Inputs extra) {
     const QDir dir(QString::fromUtf8(corpus));
     const QStringList files = dir.entryList(QDir::Files, QDir::Name);
     if (files.size() < 10) {
@@ -37,19 +41,31 @@ inline int ReplayCorpus(const char* corpus, const std::function<ReplayResult(QBy
     inputs.insert(inputs.end(), extra.begin(), extra.end());
     int failures = 0;
     for (const auto& [name, input] : inputs) {
-        const ReplayResult r = run(input);
-        const Replayed expected = name.startsWith(u"ok-"_qs)    ? Replayed::Passed
-                                  : name.startsWith(u"bad-"_qs) ? Replayed::Refused
-                                                                : r.result;
-        if (r.result == Replayed::Broken || r.result != expected) {
+        using R = Outcome::Result;
+        const Outcome o = run(reinterpret_cast<const std::uint8_t*>(input.data()),
+                              static_cast<std::size_t>(input.size()));
+        const R expected = name.startsWith(u"ok-"_qs)    ? R::Passed
+                           : name.startsWith(u"bad-"_qs) ? R::Refused
+                                                         : o.result;
+        if (o.result == R::Broken || o.result != expected) {
             ++failures;
             const char* got[] = {"passed", "refused", "broke"};
-            std::fprintf(stderr, "FAIL %s: %s: %s\n", qPrintable(name), got[int(r.result)],
-                         qPrintable(r.detail));
+            std::fprintf(stderr, "FAIL %s: %s: %s\n", qPrintable(name), got[int(o.result)],
+                         qPrintable(o.detail));
         }
     }
     std::printf("%zu inputs replayed, %d failed\n", inputs.size(), failures);
     return failures == 0 ? 0 : 1;
 }
 
-}  // namespace zentaloger::testing
+// The body of a libFuzzer target: a broken case aborts, so that the fuzzer keeps its input.
+inline int FuzzOne(const char* target, Case run, const std::uint8_t* data, std::size_t size) {
+    const Outcome outcome = run(data, size);
+    if (outcome.result == Outcome::Result::Broken) {
+        std::fprintf(stderr, "%s: %s\n", target, outcome.detail.toUtf8().constData());
+        std::abort();
+    }
+    return 0;
+}
+
+}  // namespace zentaloger::fuzz

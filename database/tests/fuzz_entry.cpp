@@ -228,15 +228,10 @@ void ReadLikeTheViewer(const Database& db) {
     }
 }
 
-struct Attempt {
-    Outcome::Result result;
-    QString detail;
-};
-
 // Loads into `db`, which is kept between executions: a fresh Database and text block for
 // every load cost more than the load itself, the allocator mapping and the kernel zeroing
 // each of them anew.
-Attempt LoadOnce(const QByteArray& bytes, Database& db) {
+Outcome LoadOnce(const QByteArray& bytes, Database& db) {
     try {
         LoadDatabase(bytes, db);
         try {
@@ -245,9 +240,9 @@ Attempt LoadOnce(const QByteArray& bytes, Database& db) {
             return {Outcome::Result::Broken,
                     QStringLiteral("loaded, but a reader would index out of range: ") + e.what()};
         }
-        return {Outcome::Result::Loaded, QString()};
+        return {Outcome::Result::Passed, QString()};
     } catch (const DatabaseError& e) {
-        return {Outcome::Result::Rejected, QString::fromStdString(e.what())};
+        return {Outcome::Result::Refused, QString::fromStdString(e.what())};
     } catch (const std::exception& e) {
         return {Outcome::Result::Broken,
                 QStringLiteral("an exception other than DatabaseError: ") + e.what()};
@@ -267,10 +262,10 @@ Outcome RunLoaderCase(const std::uint8_t* data, std::size_t size) {
                                : QByteArray::fromRawData(reinterpret_cast<const char*>(data) + 1,
                                                          static_cast<qsizetype>(size - 1));
     const QByteArray& bytes = edited ? ApplyEdits(in) : raw;
-    const Attempt first = LoadOnce(bytes, tables[0]);
-    const Attempt second = LoadOnce(bytes, tables[1]);
+    const Outcome first = LoadOnce(bytes, tables[0]);
+    const Outcome second = LoadOnce(bytes, tables[1]);
     if (first.result != second.result || first.detail != second.detail ||
-        (first.result == Outcome::Result::Loaded && !SameTables()(tables[0], tables[1]))) {
+        (first.result == Outcome::Result::Passed && !SameTables()(tables[0], tables[1]))) {
         return {Outcome::Result::Broken, QStringLiteral("two loads of the same bytes differ: ") +
                                              first.detail + QStringLiteral(" / ") + second.detail};
     }

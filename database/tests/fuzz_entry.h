@@ -16,18 +16,9 @@
 // DatabaseError and nothing else, and that a success leaves no reference a reader could
 // follow out of its table.
 
-#include <QByteArray>
-#include <QString>
-#include <cstddef>
-#include <cstdint>
+#include "database/testdata/corpus_replay.h"
 
 namespace zentaloger::fuzz {
-
-struct Outcome {
-    enum class Result { Loaded, Rejected, Broken };
-    Result result;
-    QString detail;  // the error message, or for Broken what went wrong
-};
 
 Outcome RunLoaderCase(const std::uint8_t* data, std::size_t size);
 

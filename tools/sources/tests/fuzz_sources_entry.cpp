@@ -112,17 +112,17 @@ QString Fault(const Diagnostic& d, const SourceFile& replaced) {
     return QString();
 }
 
-SourcesOutcome Refused(const std::vector<Diagnostic>& errors, const SourceFile& replaced) {
+Outcome Refused(const std::vector<Diagnostic>& errors, const SourceFile& replaced) {
     for (const Diagnostic& d : errors) {
         const QString fault = Fault(d, replaced);
         if (!fault.isEmpty()) {
-            return {SourcesOutcome::Result::Broken, fault + QStringLiteral(": ") + d.ToString()};
+            return {Outcome::Result::Broken, fault + QStringLiteral(": ") + d.ToString()};
         }
     }
-    return {SourcesOutcome::Result::Refused, errors.front().ToString()};
+    return {Outcome::Result::Refused, errors.front().ToString()};
 }
 
-SourcesOutcome Run(const std::uint8_t* data, std::size_t size) {
+Outcome Run(const std::uint8_t* data, std::size_t size) {
     const ValidSet& valid = Valid();
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype newline = input.indexOf('\n');
@@ -158,26 +158,25 @@ SourcesOutcome Run(const std::uint8_t* data, std::size_t size) {
     try {
         resource = EncodeResource(compiled.fields);
     } catch (const EncodeError& e) {
-        return {SourcesOutcome::Result::Broken,
+        return {Outcome::Result::Broken,
                 QStringLiteral("compiled a field that cannot be encoded: ") + e.what()};
     }
     try {
         LoadDatabase(resource);
     } catch (const DatabaseError& e) {
-        return {SourcesOutcome::Result::Broken,
+        return {Outcome::Result::Broken,
                 QStringLiteral("compiled a resource the loader rejects: ") + e.what()};
     }
-    return {SourcesOutcome::Result::Compiled, QString()};
+    return {Outcome::Result::Passed, QString()};
 }
 
 }  // namespace
 
-SourcesOutcome RunSourcesCase(const std::uint8_t* data, std::size_t size) {
+Outcome RunSourcesCase(const std::uint8_t* data, std::size_t size) {
     try {
         return Run(data, size);
     } catch (const std::exception& e) {
-        return {SourcesOutcome::Result::Broken,
-                QStringLiteral("an exception escaped: ") + e.what()};
+        return {Outcome::Result::Broken, QStringLiteral("an exception escaped: ") + e.what()};
     }
 }
 

@@ -11,20 +11,11 @@
 // compiler either reports errors that each name a file of the set and a line inside it, or
 // compiles fields that encode into a resource the viewer's loader accepts.
 
-#include <QByteArray>
-#include <QString>
-#include <cstddef>
-#include <cstdint>
+#include "database/testdata/corpus_replay.h"
 
 namespace zentaloger::fuzz {
 
-struct SourcesOutcome {
-    enum class Result { Compiled, Refused, Broken };
-    Result result;
-    QString detail;  // the first error, or for Broken what went wrong
-};
-
-SourcesOutcome RunSourcesCase(const std::uint8_t* data, std::size_t size);
+Outcome RunSourcesCase(const std::uint8_t* data, std::size_t size);
 
 // The bytes of a file of the fixture, for tests that build inputs from it.
 QByteArray FixtureFile(const QString& path);
