@@ -28,7 +28,7 @@ int TopRowAfterJump(int topRow, int selectedRow, int selectedLine) {
     return ClampTopRow(topRow);
 }
 
-ViewState Relisted(const Database& db, const ViewState& view, int language, int order,
+ViewState Relisted(const Database& db, const ViewState& view, Language language, Order order,
                    int selectedLine) {
     const int number = SpeciesNumberAtRow(db, view, view.selectedRow);
     ViewState next = view;
@@ -45,7 +45,10 @@ KeyStep StepOfKey(const ViewState& view, ListKey key, int line, int shift) {
     const KeyStep none{.topRow = top};
     switch (key) {
         case ListKey::kBackspace:
-            return {.topRow = top, .language = view.language == 0 ? 1 : 0, .keep = true};
+            return {.topRow = top,
+                    .language =
+                        view.language == Language::Russian ? Language::English : Language::Russian,
+                    .keep = true};
         case ListKey::kPageUp:
             return top > kFirstTopRow && line == kFirstLine
                        ? Scroll(std::max(top - kPageRows, kFirstTopRow), kFirstLine)

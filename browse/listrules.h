@@ -3,6 +3,8 @@
 // language or order, the list's keys, the bars' clicks and held ticks, and the wheel. Each rule
 // takes the state and the event as plain values and returns what the window must do.
 
+#include <optional>
+
 #include "database/viewstate.h"
 
 namespace zentaloger {
@@ -14,7 +16,7 @@ int TopRowAfterJump(int topRow, int selectedRow, int selectedLine);
 
 // The list relisted in `language` and `order`, keeping the shown species: it stays on the
 // chosen line `selectedLine` (the first line without one), the first row clamped to 1..236.
-ViewState Relisted(const Database& db, const ViewState& view, int language, int order,
+ViewState Relisted(const Database& db, const ViewState& view, Language language, Order order,
                    int selectedLine);
 
 // The keys the list's rules know; every other key is left to the list.
@@ -37,8 +39,8 @@ struct KeyStep {
     int topRow = kFirstTopRow;  // the first row after the key
     bool refill = false;        // the list is rebuilt from `topRow`, then `selectLine` chosen
     int selectLine = -1;
-    int language = -1;  // the language to switch to, -1 for none
-    bool keep = false;  // the key is kept from the list
+    std::optional<Language> language = std::nullopt;  // the language to switch to
+    bool keep = false;                                // the key is kept from the list
     // The open page steps its entries by this (a page with entries keeps the key).
     int entryStep = 0;
     bool exit = false;  // the program ends

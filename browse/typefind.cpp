@@ -25,7 +25,7 @@ void TypedSearch::type(QStringView typed, qint64 nowMs, int intervalMs) {
     lastMs_ = nowMs;
 }
 
-std::optional<int> FindTypedRow(const Database& db, int language, int order, int selectedRow,
+std::optional<int> FindTypedRow(const Database& db, Language language, Order order, int selectedRow,
                                 QStringView text, bool fresh) {
     if (text.isEmpty()) {
         return std::nullopt;

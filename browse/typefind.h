@@ -42,7 +42,7 @@ class TypedSearch {
 //   three times), starts from the row after the selected one, so the same letter steps
 //   through the names it begins; a longer text starts from the selected row itself, so a
 //   match that still fits stays.
-std::optional<int> FindTypedRow(const Database& db, int language, int order, int selectedRow,
+std::optional<int> FindTypedRow(const Database& db, Language language, Order order, int selectedRow,
                                 QStringView text, bool fresh);
 
 }  // namespace zentaloger

@@ -21,8 +21,17 @@ namespace zentaloger {
 
 inline constexpr int kMoveCount = 250;
 inline constexpr int kSpeciesCount = 251;
-inline constexpr int kLanguageCount = 2;  // 0 Russian, 1 English
-inline constexpr int kOrderCount = 3;     // 0 numerical, 1 evolutionary, 2 alphabetical
+// The languages and the list's orders, numbered as the resource stores their columns.
+enum class Language { Russian, English };
+enum class Order { Numerical, Evolutionary, Alphabetical };
+inline constexpr int kLanguageCount = 2;
+inline constexpr int kOrderCount = 3;
+constexpr int Index(Language language) {
+    return static_cast<int>(language);
+}
+constexpr int Index(Order order) {
+    return static_cast<int>(order);
+}
 inline constexpr int kStatCount = 6;
 inline constexpr int kEditionEntries = 7;  // entries 0..5 names, entry 6 last used index
 inline constexpr int kEvolutionSlots = 5;
@@ -37,8 +46,18 @@ inline constexpr int kFieldCount = kMoveFieldsTotal + kSpeciesCount * kSpeciesFi
 
 using Text = QStringView;
 using Number = std::int32_t;
+// A table by language or by order: indexed by the enum, or by the column number in loops
+// over all of them.
+template <typename T, typename Key, int kCount>
+struct Per : std::array<T, kCount> {
+    using std::array<T, kCount>::operator[];
+    T& operator[](Key key) { return (*this)[static_cast<std::size_t>(key)]; }
+    const T& operator[](Key key) const { return (*this)[static_cast<std::size_t>(key)]; }
+};
 template <typename T>
-using PerLanguage = std::array<T, kLanguageCount>;
+using PerLanguage = Per<T, Language, kLanguageCount>;
+template <typename T>
+using PerOrder = Per<T, Order, kOrderCount>;
 
 struct MoveRecord {
     PerLanguage<Text> moveName;
@@ -74,7 +93,7 @@ struct Database {
     std::array<MoveRecord, kMoveCount> moves;          // by move index 0..249
     std::array<SpeciesRecord, kSpeciesCount> species;  // by species index 0..250
     // listLabel[row][language][order]: "NNN - NAME"; the species of a row is NNN - 1.
-    std::array<std::array<std::array<Text, kOrderCount>, kLanguageCount>, kSpeciesCount> listLabel;
+    std::array<PerLanguage<PerOrder<Text>>, kSpeciesCount> listLabel;
 
     Database() = default;
     Database(const Database&) = delete;

@@ -2,6 +2,8 @@
 // The numbers of the embedded pictures (:/BITMAP/<number>): the viewer shows them by these
 // numbers and the picture generator writes them under the same ones.
 
+#include "database/database.h"
+
 namespace zentaloger {
 
 // Species `number` (1..251): the card's large picture, 245 x 196.
@@ -12,9 +14,9 @@ constexpr int LargePicture(int number) {
 constexpr int SmallPicture(int number) {
     return 500 + number;
 }
-// The logo in `language` (0 Russian, 1 English), 105 x 38.
-constexpr int LogoPicture(int language) {
-    return 1000 + language;
+// The logo in `language`, 105 x 38.
+constexpr int LogoPicture(Language language) {
+    return 1000 + Index(language);
 }
 
 }  // namespace zentaloger

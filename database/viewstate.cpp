@@ -8,7 +8,7 @@ Number ClampTopRow(Number topRow) {
     return std::min(std::max(topRow, kFirstTopRow), kLastTopRow);
 }
 
-int FindRowOfSpecies(const Database& db, int language, int order, int speciesNumber) {
+int FindRowOfSpecies(const Database& db, Language language, Order order, int speciesNumber) {
     for (int row = 0; row < kSpeciesCount; ++row) {
         if (SpeciesNumberOfLabel(db.listLabel[row][language][order]) == speciesNumber) {
             return row;

@@ -11,8 +11,8 @@ inline constexpr int kFirstTopRow = 1;
 inline constexpr int kLastTopRow = kSpeciesCount - kListLines + 1;  // 236
 
 struct ViewState {
-    Number language = 1;     // 0 Russian, 1 English
-    Number listOrder = 0;    // 0 numerical, 1 evolutionary, 2 alphabetical
+    Language language = Language::English;
+    Order listOrder = Order::Numerical;
     Number topRow = 1;       // 1..236, the row on the first list line
     Number selectedRow = 1;  // 1..251
 };
@@ -22,7 +22,7 @@ Number ClampTopRow(Number topRow);
 
 // The 0-based row (0..250) of `language` and `order` whose label carries `speciesNumber`,
 // scanning upwards from row 0; -1 if no row does (a loaded database always has one).
-int FindRowOfSpecies(const Database& db, int language, int order, int speciesNumber);
+int FindRowOfSpecies(const Database& db, Language language, Order order, int speciesNumber);
 
 // The species number shown at `row` (1-based) of the state's language and order.
 int SpeciesNumberAtRow(const Database& db, const ViewState& state, Number row);

@@ -104,7 +104,7 @@ void EvolutionPage::chooseEntry(int k) {
     pictures_[1]->setPicture(SmallPicture(to + 1));
     names_[0]->setCaption(context_->speciesLabel(from));
     names_[1]->setCaption(context_->speciesLabel(to));
-    const int language = context_->view.language;
+    const Language language = context_->view.language;
     condition_->setCaption(species.evolutionCondition[k][language].toString());
     hold_->setCaption(species.evolutionHold[k][language].toString());
 }
@@ -117,8 +117,9 @@ void EvolutionPage::ShowFinalForm(int number) {
     pictures_[1]->clearPicture();
     names_[0]->setCaption(context_->speciesLabel(number - 1));
     names_[1]->setCaption(QString());
-    condition_->setCaption(context_->view.language == 0 ? QStringLiteral("КОНЕЧНАЯ ФОРМА")
-                                                        : QStringLiteral("FINAL FORM"));
+    condition_->setCaption(context_->view.language == Language::Russian
+                               ? QStringLiteral("КОНЕЧНАЯ ФОРМА")
+                               : QStringLiteral("FINAL FORM"));
     hold_->setCaption(QString());
 }
 

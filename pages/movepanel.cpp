@@ -39,7 +39,7 @@ void MovePanel::attach(const Elements& e, const PanelNames& names) {
     }
 }
 
-void MovePanel::ShowMovePanel(const Database& db, int language, int move) {
+void MovePanel::ShowMovePanel(const Database& db, Language language, int move) {
     const MoveRecord& m = db.moves[move];
     title_->setCaption(m.moveName[language].toString());
     type_->setCaption(m.moveType[language].toString());

@@ -83,7 +83,7 @@ class MovePanel {
   public:
     void attach(const toolkit::Elements& elements, const PanelNames& names);
     // ShowMovePanel: move `move` (0..249) of `db` in `language`.
-    void ShowMovePanel(const Database& db, int language, int move);
+    void ShowMovePanel(const Database& db, Language language, int move);
     // The blank cover: over the whole panel, leaving what it showed underneath.
     void setBlank(bool blank) { blank_->setVisible(blank); }
 

@@ -42,7 +42,7 @@ void MovesPage::attach(const PageContext& context) {
 
 void MovesPage::refresh(int number) {
     const SpeciesRecord& species = context_->db.species[number - 1];
-    const int language = context_->view.language;
+    const Language language = context_->view.language;
     entries_.show([&](int row, int cell) {
         const int level = species.levelMoveLevel[row];
         if (level < 0) {

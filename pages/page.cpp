@@ -5,7 +5,7 @@
 namespace zentaloger::pages {
 
 QString PageContext::speciesLabel(int s) const {
-    return db.listLabel[s][view.language][0].toString();
+    return db.listLabel[s][view.language][Order::Numerical].toString();
 }
 
 }  // namespace zentaloger::pages

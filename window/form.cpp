@@ -87,7 +87,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     navigation_ = new Navigation(
         this, view_, elements_,
         {.refillList = [this] { RefillList(false); },
-         .switchLanguage = [this](int index) { lblLANG_Click(index); },
+         .switchLanguage = [this](Language language) { lblLANG_Click(Index(language)); },
          .stepEntry = [this](int step) { return pages_.stepEntry(step); },
          .exit = [this] { lblEXIT_Click(); },
          .backgroundMove = [this](int button, QPoint global) { BackgroundMove(button, global); }});
@@ -170,21 +170,16 @@ void Form::lblLANG_Click(int index) {
         return;
     }
     pages_.rememberEntries();
-    view_ = Relisted(db_, view_, index, view_.listOrder, list_->listIndex());
+    view_ = Relisted(db_, view_, static_cast<Language>(index), view_.listOrder, list_->listIndex());
     RefillList(true);
     ShowSpecies();
     pages_.restoreEntries();
 }
 
 void Form::ApplyLanguageCaptions() {
-    if (view_.listOrder >= 0 && view_.listOrder < kOrderCount) {
-        orders_[view_.listOrder]->setValue(true);  // raises optMODE_Click
-    }
+    orders_[Index(view_.listOrder)]->setValue(true);  // raises optMODE_Click
     logo_->setPicture(LogoPicture(view_.language));
-    if (view_.language != 0 && view_.language != 1) {
-        return;
-    }
-    const int chosen = view_.language;
+    const int chosen = Index(view_.language);
     languages_[chosen]->setColors(toolkit::kSelection);
     languages_[1 - chosen]->setColors(toolkit::kIdle);
     captions_.apply(chosen);
@@ -218,7 +213,7 @@ void Form::optMODE_Click(int index) {
     if (index < 0 || index >= kOrderCount) {
         return;
     }
-    view_ = Relisted(db_, view_, view_.language, index, list_->listIndex());
+    view_ = Relisted(db_, view_, view_.language, static_cast<Order>(index), list_->listIndex());
     RefillList(false);
 }
 
@@ -243,7 +238,7 @@ void Form::ShowSpecies() {
     name_->setCaption(label.toString());
     const int number = SpeciesNumberOfLabel(label);
     const SpeciesRecord& species = db_.species[number - 1];
-    const int language = view_.language;
+    const Language language = view_.language;
     type_->setCaption(species.typeLabel[language].toString());
     height_->setCaption(species.heightLabel[language].toString());
     weight_->setCaption(species.weightLabel[language].toString());

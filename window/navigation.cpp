@@ -215,8 +215,8 @@ bool Navigation::BackgroundMouseMove(int, double y) {
 
 void Navigation::lstZENTARI_KeyDown(int& keyCode, int shift) {
     const KeyStep step = StepOfKey(view_, ListKeyOf(keyCode), list_->listIndex(), shift);
-    if (step.language >= 0) {
-        hooks_.switchLanguage(step.language);
+    if (step.language) {
+        hooks_.switchLanguage(*step.language);
     }
     if (step.keep || (step.entryStep != 0 && hooks_.stepEntry(step.entryStep))) {
         keyCode = -1;

@@ -23,10 +23,10 @@ class Navigation : public QObject {
     Q_OBJECT
   public:
     struct Hooks {
-        std::function<void()> refillList;         // the list rebuilt from the ViewState
-        std::function<void(int)> switchLanguage;  // the language label's click, by index
-        std::function<bool(int)> stepEntry;       // the open page's entry stepping
-        std::function<void()> exit;               // the program's end
+        std::function<void()> refillList;              // the list rebuilt from the ViewState
+        std::function<void(Language)> switchLanguage;  // the language label's click
+        std::function<bool(int)> stepEntry;            // the open page's entry stepping
+        std::function<void()> exit;                    // the program's end
         // A mouse move on the thumb while no drag holds it: the background's own handling, with
         // the button mask and the pointer's global place.
         std::function<void(int, QPoint)> backgroundMove;

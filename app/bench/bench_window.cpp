@@ -372,7 +372,8 @@ int main(int argc, char* argv[]) {
         most = tmCount(s) > tmCount(most) ? s : most;
     }
     state.view.selectedRow =
-        1 + zentaloger::FindRowOfSpecies(*state.database, state.view.language, 0, most + 1);
+        1 + zentaloger::FindRowOfSpecies(*state.database, state.view.language,
+                                         zentaloger::Order::Numerical, most + 1);
     form.RefillList(false);
     form.ShowSpecies();
     form.repaint();

@@ -15,7 +15,7 @@ namespace zentaloger::testing {
 
 // What is wrong with the entry pages of `elements`, one line per fault; empty when all holds.
 inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Database& db,
-                                   int language) {
+                                   Language language) {
     using toolkit::Label;
     QStringList faults;
     const int number = SpeciesNumberOfLabel(elements.require<Label>(kSpeciesName)->caption());

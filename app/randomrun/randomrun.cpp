@@ -311,15 +311,16 @@ struct RandomRun::Session {
             return QStringLiteral("the wheel capture is off");
         }
         if (v.topRow < kFirstTopRow || v.topRow > kLastTopRow || v.selectedRow < 1 ||
-            v.selectedRow > kSpeciesCount || v.language < 0 || v.language >= kLanguageCount ||
-            v.listOrder < 0 || v.listOrder >= kOrderCount) {
+            v.selectedRow > kSpeciesCount || Index(v.language) < 0 ||
+            Index(v.language) >= kLanguageCount || Index(v.listOrder) < 0 ||
+            Index(v.listOrder) >= kOrderCount) {
             return QStringLiteral(
                        "view out of range: topRow %1, selectedRow %2, language %3, "
                        "order %4")
                 .arg(v.topRow)
                 .arg(v.selectedRow)
-                .arg(v.language)
-                .arg(v.listOrder);
+                .arg(Index(v.language))
+                .arg(Index(v.listOrder));
         }
         const auto row = [&](int r) { return db.listLabel[r - 1][v.language][v.listOrder]; };
         auto* list = get<toolkit::ListBox>(kSpeciesList);
@@ -356,17 +357,17 @@ struct RandomRun::Session {
                 .arg(v.topRow);
         }
         for (int i = 0; i < kOrderCount; ++i) {
-            if (get<toolkit::OptionButton>("optMODE", i)->value() != (i == v.listOrder)) {
+            if (get<toolkit::OptionButton>("optMODE", i)->value() != (i == Index(v.listOrder))) {
                 return QStringLiteral("order option %1 is wrong for order %2")
                     .arg(i)
-                    .arg(v.listOrder);
+                    .arg(Index(v.listOrder));
             }
         }
         for (int i = 0; i < kLanguageCount; ++i) {
-            if ((get("lblLANG", i)->backColor() == kChosen) != (i == v.language)) {
+            if ((get("lblLANG", i)->backColor() == kChosen) != (i == Index(v.language))) {
                 return QStringLiteral("language label %1 is wrong for language %2")
                     .arg(i)
-                    .arg(v.language);
+                    .arg(Index(v.language));
             }
         }
         int open = 0;

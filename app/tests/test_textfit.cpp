@@ -166,7 +166,7 @@ class TestTextFit : public QObject {
                 panel.attach(form_->elements(), *set);
                 const QString prefix = QString::fromLatin1(set->title).section(u'_', 0, 0) + u'_';
                 for (int m = 0; m < kMoveCount; ++m) {
-                    panel.ShowMovePanel(*db_, language, m);
+                    panel.ShowMovePanel(*db_, Language(language), m);
                     row->setCaption(db_->moves[m].moveName[language].toString());
                     tooWide << CaptionsThatDoNotFit(*form_, in + QStringLiteral(" move %1").arg(m),
                                                     prefix);

@@ -99,12 +99,13 @@ class TestBrowse : public QObject {
     void relisted() {
         static const std::unique_ptr<Database> db = HandOrdered();
         const ViewState to = Relisted(*db,
-                                      {.language = In("language"),
-                                       .listOrder = In("order"),
+                                      {.language = Language(In("language")),
+                                       .listOrder = Order(In("order")),
                                        .topRow = In("topRow"),
                                        .selectedRow = In("selectedRow")},
-                                      In("toLanguage"), In("toOrder"), In("line"));
-        QCOMPARE(std::pair(to.language, to.listOrder), std::pair(In("toLanguage"), In("toOrder")));
+                                      Language(In("toLanguage")), Order(In("toOrder")), In("line"));
+        QCOMPARE(std::pair(Index(to.language), Index(to.listOrder)),
+                 std::pair(In("toLanguage"), In("toOrder")));
         QTEST(to.selectedRow, "wantSelected");
         QTEST(to.topRow, "wantTop");
     }
@@ -144,8 +145,8 @@ class TestBrowse : public QObject {
         QTest::newRow("Down, no line chosen") << 50 << 10 << down << -1 << 0 << stay(50);
         QTest::newRow("Shift+Up steps back an entry") << 20 << 20 << up << 0 << 1 << KeyStep{.topRow = 20, .entryStep = -1};
         QTest::newRow("Alt+Down steps on an entry") << 20 << 22 << down << 2 << 4 << KeyStep{.topRow = 20, .entryStep = 1};
-        QTest::newRow("Backspace to Russian") << 20 << 25 << back << 5 << 0 << KeyStep{.topRow = 20, .language = 0, .keep = true};
-        QTest::newRow("Backspace back to English") << 20 << 25 << back << 5 << 0 << KeyStep{.topRow = 20, .language = 1, .keep = true};
+        QTest::newRow("Backspace to Russian") << 20 << 25 << back << 5 << 0 << KeyStep{.topRow = 20, .language = Language::Russian, .keep = true};
+        QTest::newRow("Backspace back to English") << 20 << 25 << back << 5 << 0 << KeyStep{.topRow = 20, .language = Language::English, .keep = true};
         QTest::newRow("F4 ends, the list gets the key") << 20 << 25 << int(ListKey::kF4) << 5 << 0 << KeyStep{.topRow = 20, .exit = true};
         QTest::newRow("another key is the list's") << 20 << 25 << int(ListKey::kOther) << 5 << 0 << stay(20);
         // clang-format on
@@ -153,7 +154,9 @@ class TestBrowse : public QObject {
     void keys() {
         QFETCH(KeyStep, want);
         // The second Backspace row starts in Russian, every other row in English.
-        const int language = QByteArray(QTest::currentDataTag()).contains("back to") ? 0 : 1;
+        const Language language = QByteArray(QTest::currentDataTag()).contains("back to")
+                                      ? Language::Russian
+                                      : Language::English;
         const KeyStep got =
             StepOfKey({.language = language, .topRow = In("top"), .selectedRow = In("selected")},
                       ListKey(In("key")), In("line"), In("shift"));

@@ -98,8 +98,8 @@ class TestTypeFind : public QObject {
             gap = 100;
             QVERIFY(IsSearchCharacter(key));
             search.type(QString(key), now, kInterval);
-            const std::optional<int> row =
-                FindTypedRow(*db_, language, order, selected, search.text(), search.fresh());
+            const std::optional<int> row = FindTypedRow(*db_, Language(language), Order(order),
+                                                        selected, search.text(), search.fresh());
             if (row) {
                 // As the window applies it: the line the list marks, the jump, the refill.
                 const int line =

@@ -50,7 +50,7 @@ class TestViewState : public QObject {
     void speciesOnNoRow() {
         const auto db = LoadDatabase(EncodeResource(ValidFields()));
         for (int number : {0, 252, -1}) {
-            QCOMPARE(FindRowOfSpecies(*db, 1, 2, number), -1);
+            QCOMPARE(FindRowOfSpecies(*db, Language::English, Order::Alphabetical, number), -1);
         }
     }
 
@@ -81,8 +81,8 @@ class TestViewState : public QObject {
             QVERIFY2(messageStart.isEmpty(), "start-up succeeded");
             QCOMPARE(state.database->listLabel[250][1][0],
                      QStringView(ValidField(ListLabelNo(250, 1, 0))));
-            QCOMPARE(state.view.language, 1);
-            QCOMPARE(state.view.listOrder, 0);
+            QCOMPARE(state.view.language, Language::English);
+            QCOMPARE(state.view.listOrder, Order::Numerical);
             QCOMPARE(state.view.topRow, 1);
             QCOMPARE(state.view.selectedRow, 1);
         } catch (const std::runtime_error& e) {

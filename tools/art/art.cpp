@@ -179,9 +179,10 @@ QString WriteArt(const ArtSet& art, const QString& dir) {
         }
     }
     for (int language = 0; language < 2; ++language) {
-        if (QString e =
-                save(art.logo[language],
-                     QString::number(LogoPicture(language)) + QStringLiteral(".bmp"), "BMP");
+        if (QString e = save(art.logo[language],
+                             QString::number(LogoPicture(static_cast<Language>(language))) +
+                                 QStringLiteral(".bmp"),
+                             "BMP");
             !e.isEmpty()) {
             return e;
         }

@@ -129,8 +129,8 @@ class TestForm : public QObject {
             }
         }
         QTEST(w.pages.refreshes, "builds");
-        QCOMPARE(w.view.language, language);
-        QCOMPARE(w.view.listOrder, order);
+        QCOMPARE(Index(w.view.language), language);
+        QCOMPARE(Index(w.view.listOrder), order);
         QTEST(w.view.selectedRow, "selectedRow");
         QCOMPARE(w.view.topRow, topRow);
         QTEST(w.list()->listIndex(), "expectedLine");

@@ -62,7 +62,7 @@ class TestNavigation : public QObject {
         QTEST(w.view.topRow, "topRow");
         QTEST(w.list()->listIndex(), "line");
         QCOMPARE(w.view.selectedRow, selectedRow);
-        QCOMPARE(w.view.language, key == Qt::Key_Backspace ? 0 : 1);
+        QCOMPARE(w.view.language, key == Qt::Key_Backspace ? Language::Russian : Language::English);
         QCOMPARE(swallowed, key == Qt::Key_Backspace);
         QCOMPARE(w.exits, key == Qt::Key_F4 ? 1 : 0);
     }
