@@ -10,7 +10,7 @@
 
 namespace {
 
-enum Program { kViewer, kDataTool };
+enum Program { kViewer, kDataTool, kFailingStart };
 enum Stream { kOut, kErr };
 const QStringList kNoPlatform{"QT_QPA_PLATFORM=no-such-platform"};
 
@@ -63,6 +63,13 @@ class TestCommandLine : public QObject {
             kErr, cannot + "the window system \"nosuch\" is not available here",
             {"QT_QPA_PLATFORM"});
 
+        // A private runtime folder, or Qt's warning about it would come first.
+        static const QTemporaryDir runtime;
+        row("viewer, a resource that is not a database", kFailingStart, {}, 1, kErr,
+            "zentaloger: database: field 1 (byte 0): ",
+            {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtime.path(),
+             "ZENTALOGER_TEST_RESOURCE=" ZENTALOGER_SOURCES "/types.toml"});
+
         row("zentadata --help", kDataTool, {"--help"}, 0, kOut, toolUsage);
         row("zentadata --version", kDataTool, {"--version"}, 0, kOut, "zentadata " + version);
         row("zentadata unknown option", kDataTool, {"--bogus"}, 2, kErr,
@@ -86,7 +93,9 @@ class TestCommandLine : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QString, firstLine);
         const zentaloger::testing::Answer answer = zentaloger::testing::RunProgram(
-            QString::fromUtf8(program == kViewer ? ZENTALOGER_VIEWER : ZENTALOGER_DATATOOL),
+            QString::fromUtf8(program == kViewer     ? ZENTALOGER_VIEWER
+                              : program == kDataTool ? ZENTALOGER_DATATOOL
+                                                     : ZENTALOGER_FAILING_START),
             arguments, environment);
         QVERIFY2(answer.status >= 0, qPrintable(answer.err));
         QCOMPARE(answer.status, status);
