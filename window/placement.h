@@ -10,7 +10,10 @@
 namespace zentaloger {
 
 inline QPoint WindowPosition(const QRect& screen, const QSize& window) {
-    const QPoint centred = screen.center() - QPoint(window.width() / 2, window.height() / 2);
+    // From the screen's edges, not its centre pixel: QRect's centre rounds down, which would put
+    // an even-sized window as high as the screen one pixel above it.
+    const QPoint centred = screen.topLeft() + QPoint((screen.width() - window.width()) / 2,
+                                                     (screen.height() - window.height()) / 2);
     return {window.width() <= screen.width() ? centred.x() : screen.right() + 1 - window.width(),
             window.height() <= screen.height() ? centred.y() : screen.top()};
 }
