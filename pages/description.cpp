@@ -17,7 +17,7 @@ constexpr Rgb kMarkColours[] = {kEditions[0].rgb, kEditions[1].rgb, kEditions[2]
 
 // clang-format off
 const ElementRow kWindow[] = {
-    {.kind = Label, .name = "lblVERSION", .index = 0, .at = {2400, 3000, 135, 135}, .count = 6, .stepLeft = 240, .backs = kMarkColours, .border = true, .align = Centre, .small = true},
+    {.kind = Label, .name = kEditionMarks, .index = 0, .at = {2400, 3000, 135, 135}, .count = 6, .stepLeft = 240, .backs = kMarkColours, .border = true, .align = Centre, .small = true},
 };
 
 const ElementRow kChildren[] = {
@@ -41,8 +41,8 @@ std::optional<QColor> EditionColour(QStringView edition) {
 }
 
 PageLayout DescriptionPage::layout() const {
-    return {.tab = "lblDESCRIPTION",
-            .frame = "fraDESCRIPTION",
+    return {.tab = kDescriptionTab,
+            .frame = kDescriptionFrame,
             .window = kWindow,
             .children = kChildren};
 }
@@ -51,7 +51,7 @@ void DescriptionPage::attach(const PageContext& context) {
     context_ = &context;
     text_ = context.elements.require<toolkit::Label>("lblDESCRIPTION_DESCRIPTION");
     for (int i = 0; i < 6; ++i) {
-        marks_[i] = context.elements.require<toolkit::Label>("lblVERSION", i);
+        marks_[i] = context.elements.require<toolkit::Label>(kEditionMarks, i);
     }
 }
 

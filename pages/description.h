@@ -11,6 +11,12 @@
 
 namespace zentaloger::pages {
 
+// The names of the page's elements that others look up: its tab, its frame, and the six
+// edition marks on the card.
+inline constexpr const char* kDescriptionTab = "lblDESCRIPTION";
+inline constexpr const char* kDescriptionFrame = "fraDESCRIPTION";
+inline constexpr const char* kEditionMarks = "lblVERSION";
+
 // The mark colour of an edition text; none for any other text (an empty entry).
 std::optional<QColor> EditionColour(QStringView edition);
 

@@ -14,31 +14,31 @@ using enum Align;
 
 // clang-format off
 const ElementRow kWindow[] = {
-    {.kind = Label, .name = "lblEVOLUTION_EVOLUTION", .index = 0, .at = {420, 480, 3135, 195}, .count = 5, .stepTop = 360, .back = kYellow, .border = true, .align = Centre, .caption = u"EVOLUTION   --->   EVOLUTION", .visible = false},
+    {.kind = Label, .name = kEvolutionEntries, .index = 0, .at = {420, 480, 3135, 195}, .count = 5, .stepTop = 360, .back = kYellow, .border = true, .align = Centre, .caption = u"EVOLUTION   --->   EVOLUTION", .visible = false},
 };
 
 const ElementRow kChildren[] = {
-    {.kind = Timer, .name = "tEVOLUTION", .interval = 120, .enabled = true},
+    {.kind = Timer, .name = kEvolutionTimer, .interval = 120, .enabled = true},
     {.kind = Shape, .name = "shpEVOLUTION_BAR", .index = 0, .at = {1200, 443, 435, 135}, .count = 3, .stepLeft = 450, .backs = kBarColours},
     {.kind = Label, .name = "lblEVOLUTION_NAME", .index = 0, .at = {105, 930, 1875, 195}, .transparent = true},
     {.kind = Label, .name = "lblEVOLUTION_NAME", .index = 1, .at = {1740, 930, 1875, 195}, .transparent = true, .align = Right},
-    {.kind = Image, .name = "imgEVOLUTION_ZENTARI", .index = 0, .at = {120, 75, 840, 840}},
-    {.kind = Image, .name = "imgEVOLUTION_ZENTARI", .index = 1, .at = {2730, 75, 840, 840}},
+    {.kind = Image, .name = kEvolutionPictures, .index = 0, .at = {120, 75, 840, 840}},
+    {.kind = Image, .name = kEvolutionPictures, .index = 1, .at = {2730, 75, 840, 840}},
     {.kind = Label, .name = "lblEVOLUTION_CONDITION", .at = {0, 240, 3735, 195}, .transparent = true, .align = Centre},
     {.kind = Label, .name = "lblEVOLUTION_HOLD", .at = {0, 630, 3735, 195}, .transparent = true, .align = Centre},
     {.kind = Shape, .name = "shpEVOLUTION", .at = kBackgroundPlace, .border = true},
 };
 // clang-format on
 
-constexpr const char* kEntries[] = {"lblEVOLUTION_EVOLUTION"};
+constexpr const char* kEntries[] = {kEvolutionEntries};
 
 const QString kArrow = QStringLiteral("   --->   ");
 
 }  // namespace
 
 PageLayout EvolutionPage::layout() const {
-    return {.tab = "lblEVOLUTION",
-            .frame = "fraEVOLUTION",
+    return {.tab = kEvolutionTab,
+            .frame = kEvolutionFrame,
             .window = kWindow,
             .children = kChildren,
             .entries = kEntries,
@@ -48,14 +48,14 @@ PageLayout EvolutionPage::layout() const {
 void EvolutionPage::attach(const PageContext& context) {
     context_ = &context;
     const toolkit::Elements& e = context.elements;
-    frame_ = e.require<toolkit::Frame>("fraEVOLUTION");
+    frame_ = e.require<toolkit::Frame>(kEvolutionFrame);
     for (int i = 0; i < kEvolutionSlots; ++i) {
-        entries_[i] = e.require<toolkit::Label>("lblEVOLUTION_EVOLUTION", i);
+        entries_[i] = e.require<toolkit::Label>(kEvolutionEntries, i);
         QObject::connect(entries_[i], &toolkit::Label::click, entries_[i],
                          [this](int index) { chooseEntry(index); });
     }
     for (int k = 0; k < 2; ++k) {
-        pictures_[k] = e.require<toolkit::Image>("imgEVOLUTION_ZENTARI", k);
+        pictures_[k] = e.require<toolkit::Image>(kEvolutionPictures, k);
         names_[k] = e.require<toolkit::Label>("lblEVOLUTION_NAME", k);
         QObject::connect(pictures_[k], &toolkit::Image::click, pictures_[k],
                          [this](int index) { JumpToEvolutionSpecies(index); });
@@ -65,7 +65,7 @@ void EvolutionPage::attach(const PageContext& context) {
     }
     condition_ = e.require<toolkit::Label>("lblEVOLUTION_CONDITION");
     hold_ = e.require<toolkit::Label>("lblEVOLUTION_HOLD");
-    auto* timer = e.require<toolkit::Timer>("tEVOLUTION");
+    auto* timer = e.require<toolkit::Timer>(kEvolutionTimer);
     QObject::connect(timer, &toolkit::Timer::timer, timer, [this] { AnimateEvolutionBar(); });
 }
 

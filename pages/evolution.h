@@ -11,6 +11,14 @@
 
 namespace zentaloger::pages {
 
+// The names of the page's elements that others look up: its tab, its frame, the entries of
+// the family's steps, the two small pictures of the chosen step and the bar's timer.
+inline constexpr const char* kEvolutionTab = "lblEVOLUTION";
+inline constexpr const char* kEvolutionFrame = "fraEVOLUTION";
+inline constexpr const char* kEvolutionEntries = "lblEVOLUTION_EVOLUTION";
+inline constexpr const char* kEvolutionPictures = "imgEVOLUTION_ZENTARI";
+inline constexpr const char* kEvolutionTimer = "tEVOLUTION";
+
 class EvolutionPage : public Page {
   public:
     PageLayout layout() const override;

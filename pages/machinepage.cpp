@@ -13,19 +13,19 @@ using enum Align;
 // clang-format off
 const ElementRow kTmWindow[] = {
     // Four columns of 12, 12, 13 and 13 entries.
-    {.kind = Label, .name = "lblTM_TM", .index = 0, .at = {420, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = "lblTM_TM", .index = 12, .at = {1245, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = "lblTM_TM", .index = 24, .at = {2085, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = "lblTM_TM", .index = 37, .at = {2910, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
+    {.kind = Label, .name = kTmMachineEntries, .index = 0, .at = {420, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
+    {.kind = Label, .name = kTmMachineEntries, .index = 12, .at = {1245, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
+    {.kind = Label, .name = kTmMachineEntries, .index = 24, .at = {2085, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
+    {.kind = Label, .name = kTmMachineEntries, .index = 37, .at = {2910, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
 };
 
 const ElementRow kHmWindow[] = {
-    {.kind = Label, .name = "lblHM_HM", .index = 0, .at = {1665, 480, 645, 195}, .count = 7, .stepTop = 330, .back = kYellow, .border = true, .align = Centre, .caption = u"HM", .visible = false},
+    {.kind = Label, .name = kHmMachineEntries, .index = 0, .at = {1665, 480, 645, 195}, .count = 7, .stepTop = 330, .back = kYellow, .border = true, .align = Centre, .caption = u"HM", .visible = false},
 };
 // clang-format on
 
-constexpr const char* kTmEntries[] = {"lblTM_TM"};
-constexpr const char* kHmEntries[] = {"lblHM_HM"};
+constexpr const char* kTmEntries[] = {kTmMachineEntries};
+constexpr const char* kHmEntries[] = {kHmMachineEntries};
 
 }  // namespace
 
@@ -33,8 +33,8 @@ PageLayout MachinePage::layout() const {
     if (kind_ == kTm) {
         static const std::vector<ElementRow> panel = PanelRows(kTmPanel);
         static const std::vector<CaptionRow> captions = PanelCaptions(kTmPanel);
-        return {.tab = "lblTM",
-                .frame = "fraTM",
+        return {.tab = kTmTab,
+                .frame = kTmFrame,
                 .window = kTmWindow,
                 .children = panel,
                 .captions = captions,
@@ -43,8 +43,8 @@ PageLayout MachinePage::layout() const {
     }
     static const std::vector<ElementRow> panel = PanelRows(kHmPanel);
     static const std::vector<CaptionRow> captions = PanelCaptions(kHmPanel);
-    return {.tab = "lblHM",
-            .frame = "fraHM",
+    return {.tab = kHmTab,
+            .frame = kHmFrame,
             .window = kHmWindow,
             .children = panel,
             .captions = captions,

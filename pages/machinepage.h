@@ -10,6 +10,15 @@
 
 namespace zentaloger::pages {
 
+// The names of the two pages' elements that others look up: each page's tab, its frame and
+// its machine entries.
+inline constexpr const char* kTmTab = "lblTM";
+inline constexpr const char* kTmFrame = "fraTM";
+inline constexpr const char* kTmMachineEntries = "lblTM_TM";
+inline constexpr const char* kHmTab = "lblHM";
+inline constexpr const char* kHmFrame = "fraHM";
+inline constexpr const char* kHmMachineEntries = "lblHM_HM";
+
 class MachinePage : public Page {
   public:
     enum Kind { kTm, kHm };

@@ -12,20 +12,20 @@ using enum Align;
 
 // clang-format off
 const ElementRow kWindow[] = {
-    {.kind = Label, .name = "lblMOVES_LEVEL", .index = 0, .at = {870, 480, 330, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"LVL", .visible = false},
-    {.kind = Label, .name = "lblMOVES_MOVE", .index = 0, .at = {1245, 480, 1875, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"MOVE", .visible = false},
+    {.kind = Label, .name = kMovesLevelEntries, .index = 0, .at = {870, 480, 330, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"LVL", .visible = false},
+    {.kind = Label, .name = kMovesMoveEntries, .index = 0, .at = {1245, 480, 1875, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"MOVE", .visible = false},
 };
 // clang-format on
 
-constexpr const char* kEntries[] = {"lblMOVES_LEVEL", "lblMOVES_MOVE"};
+constexpr const char* kEntries[] = {kMovesLevelEntries, kMovesMoveEntries};
 
 }  // namespace
 
 PageLayout MovesPage::layout() const {
     static const std::vector<ElementRow> panel = PanelRows(kMovesPanel);
     static const std::vector<CaptionRow> captions = PanelCaptions(kMovesPanel);
-    return {.tab = "lblMOVES",
-            .frame = "fraMOVES",
+    return {.tab = kMovesTab,
+            .frame = kMovesFrame,
             .window = kWindow,
             .children = panel,
             .captions = captions,
@@ -36,7 +36,7 @@ PageLayout MovesPage::layout() const {
 void MovesPage::attach(const PageContext& context) {
     context_ = &context;
     entries_.attach(
-        context, "fraMOVES", kEntries, kLevelMoveSlots, kMovesPanel,
+        context, kMovesFrame, kEntries, kLevelMoveSlots, kMovesPanel,
         [](const SpeciesRecord& s) { return std::span<const Number>(s.levelMoveMove); });
 }
 

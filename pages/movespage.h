@@ -7,6 +7,13 @@
 
 namespace zentaloger::pages {
 
+// The names of the page's elements that others look up: its tab, its frame, and the two cells
+// of each row, the level and the move.
+inline constexpr const char* kMovesTab = "lblMOVES";
+inline constexpr const char* kMovesFrame = "fraMOVES";
+inline constexpr const char* kMovesLevelEntries = "lblMOVES_LEVEL";
+inline constexpr const char* kMovesMoveEntries = "lblMOVES_MOVE";
+
 class MovesPage : public Page {
   public:
     PageLayout layout() const override;

@@ -44,8 +44,8 @@ constexpr const char* kBars[kStatCount] = {
 }  // namespace
 
 PageLayout StatisticsPage::layout() const {
-    return {.tab = "lblSTATISTICS",
-            .frame = "fraSTATISTICS",
+    return {.tab = kStatisticsTab,
+            .frame = kStatisticsFrame,
             .children = kChildren,
             .captions = kCaptions};
 }

@@ -9,6 +9,10 @@
 
 namespace zentaloger::pages {
 
+// The names of the page's elements that others look up: its tab and its frame.
+inline constexpr const char* kStatisticsTab = "lblSTATISTICS";
+inline constexpr const char* kStatisticsFrame = "fraSTATISTICS";
+
 class StatisticsPage : public Page {
   public:
     PageLayout layout() const override;

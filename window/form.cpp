@@ -51,18 +51,18 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     toolkit::BuildLayout(this, rows, elements_);
     list_ = element<toolkit::ListBox>(kSpeciesList);
     name_ = element<Label>(kSpeciesName);
-    type_ = element<Label>("lblTYPE");
-    height_ = element<Label>("lblHEIGHT");
-    weight_ = element<Label>("lblWEIGHT");
-    scroller_ = element<Label>("lblSCROLLER");
-    picture_ = element<toolkit::Image>("imgZENTARI");
-    logo_ = element<toolkit::Image>("imgLOGO");
+    type_ = element<Label>(kSpeciesType);
+    height_ = element<Label>(kSpeciesHeight);
+    weight_ = element<Label>(kSpeciesWeight);
+    scroller_ = element<Label>(kScrollThumb);
+    picture_ = element<toolkit::Image>(kSpeciesPicture);
+    logo_ = element<toolkit::Image>(kLogo);
     for (int i = 0; i < kOrderCount; ++i) {
-        orders_[i] = element<OptionButton>("optMODE", i);
+        orders_[i] = element<OptionButton>(kOrders, i);
         connect(orders_[i], &OptionButton::click, this, &Form::optMODE_Click);
     }
     for (int i = 0; i < kLanguageCount; ++i) {
-        languages_[i] = element<Label>("lblLANG", i);
+        languages_[i] = element<Label>(kLanguages, i);
         connect(languages_[i], &Label::click, this, &Form::lblLANG_Click);
     }
     captions_.bind(elements_, WindowCaptions());
@@ -83,7 +83,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     prepare_.setSingleShot(true);
     prepare_.setInterval(10);
     connect(&prepare_, &QTimer::timeout, this, &Form::PrepareNeighbours);
-    connect(element<Label>("lblEXIT"), &Label::click, this, &Form::lblEXIT_Click);
+    connect(element<Label>(kCloseBox), &Label::click, this, &Form::lblEXIT_Click);
     navigation_ = new Navigation(
         this, view_, elements_,
         {.refillList = [this] { RefillList(false); },

@@ -53,13 +53,13 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
     using toolkit::Label;
     using toolkit::Timer;
     for (int i = 0; i < 2; ++i) {
-        up_[i] = elements.require<Timer>("tUP", i);
-        down_[i] = elements.require<Timer>("tDOWN", i);
+        up_[i] = elements.require<Timer>(kScrollUpTimers, i);
+        down_[i] = elements.require<Timer>(kScrollDownTimers, i);
         connect(up_[i], &Timer::timer, this, &Navigation::tUP_Timer);
         connect(down_[i], &Timer::timer, this, &Navigation::tDOWN_Timer);
     }
-    auto* up = elements.require<Label>("lblUP");
-    auto* down = elements.require<Label>("lblDOWN");
+    auto* up = elements.require<Label>(kScrollUp);
+    auto* down = elements.require<Label>(kScrollDown);
     connect(up, &Label::click, this, &Navigation::ScrollRowsUp);
     connect(down, &Label::click, this, &Navigation::ScrollRowsDown);
     connect(up, &Label::mouseDown, this, [this](int, int button) { BarMouseDown(up_, button); });
@@ -68,7 +68,7 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
             [this](int, int button) { BarMouseDown(down_, button); });
     connect(down, &Label::mouseUp, this, [this](int, int button) { BarMouseUp(down_, button); });
 
-    auto* scroller = elements.require<Label>("lblSCROLLER");
+    auto* scroller = elements.require<Label>(kScrollThumb);
     connect(scroller, &Label::mouseDown, this, [this](int, int button, int, int, int y) {
         thumbButton_ = button;
         thumb_.grab(y);

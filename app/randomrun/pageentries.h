@@ -7,6 +7,10 @@
 #include <QStringList>
 
 #include "database/database.h"
+#include "pages/evolution.h"
+#include "pages/machinepage.h"
+#include "pages/movepanel.h"
+#include "pages/movespage.h"
 #include "window/toolkit/elements.h"
 #include "window/toolkit/toolkit.h"
 #include "window/windowlayout.h"
@@ -36,14 +40,14 @@ inline QStringList EntryPageFaults(const toolkit::Elements& elements, const Data
         const char* blank;
         const char* title;
     } pages[] = {
-        {"fraEVOLUTION", "lblEVOLUTION_EVOLUTION", nullptr, kEvolutionSlots, nullptr, nullptr,
-         nullptr},
-        {"fraMOVES", "lblMOVES_LEVEL", "lblMOVES_MOVE", kLevelMoveSlots,
-         species.levelMoveMove.data(), "shpMOVES_Null", "lblMOVES_TITLE"},
-        {"fraTM", "lblTM_TM", nullptr, kTmSlots, species.tmMove.data(), "shpTM_Null",
-         "lblTM_TITLE"},
-        {"fraHM", "lblHM_HM", nullptr, kHmSlots, species.hmMove.data(), "shpHM_Null",
-         "lblHM_Title"},
+        {pages::kEvolutionFrame, pages::kEvolutionEntries, nullptr, kEvolutionSlots, nullptr,
+         nullptr, nullptr},
+        {pages::kMovesFrame, pages::kMovesLevelEntries, pages::kMovesMoveEntries, kLevelMoveSlots,
+         species.levelMoveMove.data(), pages::kMovesPanel.blank, pages::kMovesPanel.title},
+        {pages::kTmFrame, pages::kTmMachineEntries, nullptr, kTmSlots, species.tmMove.data(),
+         pages::kTmPanel.blank, pages::kTmPanel.title},
+        {pages::kHmFrame, pages::kHmMachineEntries, nullptr, kHmSlots, species.hmMove.data(),
+         pages::kHmPanel.blank, pages::kHmPanel.title},
     };
     for (const auto& page : pages) {
         const bool open = !elements.require<toolkit::Frame>(page.frame)->isHidden();

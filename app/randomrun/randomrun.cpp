@@ -16,7 +16,12 @@
 #include "browse/thumb.h"
 #include "database/pictures.h"
 #include "database/startup.h"
+#include "pages/description.h"
 #include "pages/detailpages.h"
+#include "pages/evolution.h"
+#include "pages/machinepage.h"
+#include "pages/movespage.h"
+#include "pages/statistics.h"
 #include "window/typefind.h"
 #include "window/windowlayout.h"
 
@@ -27,33 +32,34 @@ namespace {
 using toolkit::Label;
 using toolkit::Timer;
 
-const char* const kTabs[] = {"lblSTATISTICS", "lblDESCRIPTION", "lblEVOLUTION",
-                             "lblMOVES",      "lblTM",          "lblHM"};
-const char* const kFrames[] = {"fraSTATISTICS", "fraDESCRIPTION", "fraEVOLUTION",
-                               "fraMOVES",      "fraTM",          "fraHM"};
+const char* const kTabs[] = {pages::kStatisticsTab, pages::kDescriptionTab, pages::kEvolutionTab,
+                             pages::kMovesTab,      pages::kTmTab,          pages::kHmTab};
+const char* const kFrames[] = {pages::kStatisticsFrame, pages::kDescriptionFrame,
+                               pages::kEvolutionFrame,  pages::kMovesFrame,
+                               pages::kTmFrame,         pages::kHmFrame};
 // What a pointer is aimed at: each group as likely as the others, then one of its elements.
 const struct {
     const char* name;
     int count;  // 0 for a single element
-} kTargets[] = {{"lblUP", 0},
-                {"lblDOWN", 0},
-                {"lblSCROLLER", 0},
-                {"imgZENTARI", 0},
-                {"lblLANG", 2},
-                {"optMODE", 3},
-                {"lblVERSION", 6},
-                {"imgEVOLUTION_ZENTARI", 2},
-                {"lblSTATISTICS", 0},
-                {"lblDESCRIPTION", 0},
-                {"lblEVOLUTION", 0},
-                {"lblMOVES", 0},
-                {"lblTM", 0},
-                {"lblHM", 0},
-                {"lblEVOLUTION_EVOLUTION", kEvolutionSlots},
-                {"lblMOVES_LEVEL", kLevelMoveSlots},
-                {"lblMOVES_MOVE", kLevelMoveSlots},
-                {"lblTM_TM", kTmSlots},
-                {"lblHM_HM", kHmSlots}};
+} kTargets[] = {{kScrollUp, 0},
+                {kScrollDown, 0},
+                {kScrollThumb, 0},
+                {kSpeciesPicture, 0},
+                {kLanguages, 2},
+                {kOrders, 3},
+                {pages::kEditionMarks, 6},
+                {pages::kEvolutionPictures, 2},
+                {pages::kStatisticsTab, 0},
+                {pages::kDescriptionTab, 0},
+                {pages::kEvolutionTab, 0},
+                {pages::kMovesTab, 0},
+                {pages::kTmTab, 0},
+                {pages::kHmTab, 0},
+                {pages::kEvolutionEntries, kEvolutionSlots},
+                {pages::kMovesLevelEntries, kLevelMoveSlots},
+                {pages::kMovesMoveEntries, kLevelMoveSlots},
+                {pages::kTmMachineEntries, kTmSlots},
+                {pages::kHmMachineEntries, kHmSlots}};
 // F4 is left out: it closes the window, as the close box does.
 const Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,   Qt::Key_Right,
                          Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,   Qt::Key_End,
@@ -195,8 +201,8 @@ struct RandomRun::Session {
 
     Qt::MouseButton anyButton() { return kButtons[bounded(5)]; }
     std::array<Timer*, 4> timers() const {
-        return {get<Timer>("tUP", 0), get<Timer>("tUP", 1), get<Timer>("tDOWN", 0),
-                get<Timer>("tDOWN", 1)};
+        return {get<Timer>(kScrollUpTimers, 0), get<Timer>(kScrollUpTimers, 1),
+                get<Timer>(kScrollDownTimers, 0), get<Timer>(kScrollDownTimers, 1)};
     }
 
     void step() {
@@ -272,8 +278,8 @@ struct RandomRun::Session {
                         timer->tick();
                     }
                 }
-                if (get<Timer>("tEVOLUTION")->enabled()) {
-                    get<Timer>("tEVOLUTION")->tick();
+                if (get<Timer>(pages::kEvolutionTimer)->enabled()) {
+                    get<Timer>(pages::kEvolutionTimer)->tick();
                 }
                 break;
             case 15:  // a few characters typed, mostly quickly, now and then after a pause
@@ -342,29 +348,30 @@ struct RandomRun::Session {
         // The card shows the selected species.
         const int number = SpeciesNumberOfLabel(row(v.selectedRow));
         if (get(kSpeciesName)->caption() != row(v.selectedRow).toString() ||
-            get<toolkit::Image>("imgZENTARI")->pictureNumber() != LargePicture(number) ||
-            get("lblTYPE")->caption() != db.species[number - 1].typeLabel[v.language].toString()) {
+            get<toolkit::Image>(kSpeciesPicture)->pictureNumber() != LargePicture(number) ||
+            get(kSpeciesType)->caption() !=
+                db.species[number - 1].typeLabel[v.language].toString()) {
             return QStringLiteral("the card shows \"%1\", not the selected row %2 (species %3)")
                 .arg(get(kSpeciesName)->caption())
                 .arg(v.selectedRow)
                 .arg(number);
         }
         const int thumb = toolkit::Px(int(std::lround(ThumbTop(v.topRow))));
-        if (get("lblSCROLLER")->y() != thumb) {
+        if (get(kScrollThumb)->y() != thumb) {
             return QStringLiteral("the thumb stands at %1 px, not at %2 px for row %3")
-                .arg(get("lblSCROLLER")->y())
+                .arg(get(kScrollThumb)->y())
                 .arg(thumb)
                 .arg(v.topRow);
         }
         for (int i = 0; i < kOrderCount; ++i) {
-            if (get<toolkit::OptionButton>("optMODE", i)->value() != (i == Index(v.listOrder))) {
+            if (get<toolkit::OptionButton>(kOrders, i)->value() != (i == Index(v.listOrder))) {
                 return QStringLiteral("order option %1 is wrong for order %2")
                     .arg(i)
                     .arg(Index(v.listOrder));
             }
         }
         for (int i = 0; i < kLanguageCount; ++i) {
-            if ((get("lblLANG", i)->backColor() == kChosen) != (i == Index(v.language))) {
+            if ((get(kLanguages, i)->backColor() == kChosen) != (i == Index(v.language))) {
                 return QStringLiteral("language label %1 is wrong for language %2")
                     .arg(i)
                     .arg(Index(v.language));
@@ -402,8 +409,8 @@ struct RandomRun::Session {
                 }
             }
         }
-        if (form.navigation().thumbHeld() && !holds(Qt::LeftButton, "lblSCROLLER") &&
-            !holds(Qt::RightButton, "lblSCROLLER") && !holds(Qt::MiddleButton, "lblSCROLLER")) {
+        if (form.navigation().thumbHeld() && !holds(Qt::LeftButton, kScrollThumb) &&
+            !holds(Qt::RightButton, kScrollThumb) && !holds(Qt::MiddleButton, kScrollThumb)) {
             return QStringLiteral("the thumb is held with no button down that took it");
         }
         return {};
@@ -450,7 +457,7 @@ QString RandomRun::OpenEveryPage() {
 }
 
 QString RandomRun::Close() {
-    QWidget* box = s_->get("lblEXIT");
+    QWidget* box = s_->get(kCloseBox);
     const QPoint at = box->mapTo(&s_->form, box->rect().center());
     s_->buttons = {};  // every button up (released over another program, say)
     s_->mouse(QEvent::MouseButtonPress, Qt::LeftButton, at);
