@@ -1,5 +1,6 @@
 #include "window/toolkit/toolkit.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,8 +19,20 @@ void Label::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
-    setAccessibleName(caption_);
+    TellReader(this, QAccessible::NameChanged);
     update();
+}
+
+void Label::setChosen(bool chosen, Colours unchosen) {
+    setColors(chosen ? kSelection : unchosen);
+    if (chosen == chosen_) {
+        return;
+    }
+    chosen_ = chosen;
+    TellReader(this, QAccessible::StateChanged);
+    if (chosen) {
+        TellReader(this, QAccessible::Selection);
+    }
 }
 
 void Label::setBackColor(QColor color) {
