@@ -44,7 +44,11 @@ children = []
 
 
 def start(args, **kwargs):
-    child = subprocess.Popen(args, **kwargs)
+    try:
+        child = subprocess.Popen(args, **kwargs)
+    except OSError as error:
+        stop_all()
+        die(f"cannot start {args[0]}: {error} (packages at-spi2-core, xvfb)")
     children.append(child)
     return child
 
