@@ -230,6 +230,41 @@ def check_tree(tree, step):
             fail(f"{step}: {n['role']} {n['name']!r} of a closed page is showing")
 
 
+heard = []
+
+
+def listen():
+    """Records the events a reader hears: states going on, and names changing."""
+
+    def record(event):
+        if event.type.startswith("object:property-change:accessible-name") or event.detail1:
+            heard.append((event.type, event.source.getRoleName(), event.source.name))
+
+    for kind in ("object:state-changed:selected", "object:state-changed:checked",
+                 "object:state-changed:focused", "object:property-change:accessible-name"):
+        pyatspi.Registry.registerEventListener(record, kind)
+
+
+def pump():
+    """Delivers the events that have come in (up to 2 s)."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    end = time.monotonic() + 2
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.05)
+
+
+def expect_heard(step, events):
+    """Each of `events` (type, role, name) was heard since the last step."""
+    pump()
+    for event in events:
+        if event not in heard:
+            fail(f"{step}: no {event[0]} event for {event[1]} {event[2]!r}; heard {heard}")
+    heard.clear()
+
+
 def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
 
@@ -260,11 +295,21 @@ def show(tree, step):
 def check(app):
     window = app[0]
     show(settle(window, "start", START), "at start")
+    listen()
+    pump()
+    heard.clear()
 
     key("Down")
     show(settle(window, "after Down", AFTER_DOWN), "after Down")
+    expect_heard("after Down", [
+        ("object:state-changed:selected", "list item", "002 - MOSSGLASS"),
+        ("object:property-change:accessible-name", "label", "002 - MOSSGLASS"),
+    ])
     key("ctrl+Tab")
     settle(window, "after Ctrl+Tab", AFTER_CTRL_TAB)
+    expect_heard("after Ctrl+Tab", [
+        ("object:state-changed:selected", "page tab", "DESCRIPTION"),
+    ])
     key("ctrl+shift+Tab")
     key("ctrl+shift+Tab")
     show(settle(window, "after Ctrl+Shift+Tab twice", AFTER_CTRL_SHIFT_TAB), "on the HM page")
@@ -282,6 +327,9 @@ def check(app):
         else:
             fail(f"the Russian label has no Press action, only {names}")
     settle(window, "after the Russian label's press", AFTER_RUSSIAN)
+    expect_heard("after the Russian label's press", [
+        ("object:state-changed:checked", "radio button", "РУССКИЙ"),
+    ])
 
 
 try:

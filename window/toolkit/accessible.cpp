@@ -203,10 +203,10 @@ void TellReader(QObject* element, int event) {
         return;
     }
     if (event == QAccessible::StateChanged) {
-        // A chosen flag or an option's value: heard as checked or selected, by role.
+        // The one state the elements change: checked (an option, a language). A tab's or an
+        // entry's selected state goes out as a Selection event.
         QAccessible::State changed;
         changed.checked = true;
-        changed.selected = true;
         QAccessibleStateChangeEvent change(element, changed);
         QAccessible::updateAccessibility(&change);
         return;

@@ -26,7 +26,8 @@ void InstallAccessibility();
 // ends. The shown caption keeps the design's blanks.
 QString Spoken(const QString& text);
 
-// Posts `QAccessible::Event` for `element` to a listening reader; nothing without one.
+// Posts `event` (a QAccessible::Event) for `element` to a listening reader; nothing without
+// one. StateChanged stands for a change of the checked state.
 void TellReader(QObject* element, int event);
 
 }  // namespace zentaloger::toolkit

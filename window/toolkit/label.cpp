@@ -29,10 +29,9 @@ void Label::setChosen(bool chosen, Colours unchosen) {
         return;
     }
     chosen_ = chosen;
-    TellReader(this, QAccessible::StateChanged);
-    if (chosen) {
-        TellReader(this, QAccessible::Selection);
-    }
+    // A reader hears a radio button checked, a tab or an entry selected.
+    TellReader(this,
+               role() == Role::RadioButton ? QAccessible::StateChanged : QAccessible::Selection);
 }
 
 void Label::setBackColor(QColor color) {
