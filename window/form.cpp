@@ -65,10 +65,11 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
         languages_[i] = element<Label>("lblLANG", i);
         connect(languages_[i], &Label::click, this, &Form::lblLANG_Click);
     }
-    // A screen reader hears the list by its name, and the card's picture as the species on
-    // the card.
+    // A screen reader hears the list by its name, the card's picture as the species on the
+    // card and the logo as the program's name.
     list_->setAccessibleName(QStringLiteral("Species"));
     picture_->setSpokenValue([this] { return name_->caption(); });
+    logo_->setSpokenValue([] { return QStringLiteral("Zentaloger"); });
     captions_.bind(elements_, WindowCaptions());
     captions_.bind(elements_, pages_.captions());
     pages_.attach({.elements = elements_,

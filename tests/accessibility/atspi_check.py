@@ -161,6 +161,7 @@ START = [
     ("species list", "list", "Species", [S], []),
     ("card's name", "label", "001 - MOSSTUFT", [S], []),
     ("card's picture", "image", "001 - MOSSTUFT", [S], []),
+    ("logo", "image", "Zentaloger", [S], []),
     ("statistics row", "label", "HIT POINTS (HP): 2 of 3", [S], []),
     ("statistics row", "label", "SPECIAL ATTACK: 1 of 3", [S], []),
     ("statistics row", "label", "SPEED: 1 of 3", [S], []),
