@@ -21,6 +21,7 @@ run_packages=(
 test_packages=(
     ninja-build clang libclang-rt-14-dev clang-format libbenchmark-dev
     xvfb xdotool imagemagick x11-utils
+    dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 

@@ -63,6 +63,12 @@ KeyStep StepOfKey(const ViewState& view, ListKey key, int line, int shift) {
             return top > kFirstTopRow ? Scroll(kFirstTopRow, kFirstLine) : none;
         case ListKey::kF4:
             return {.topRow = top, .exit = true};
+        case ListKey::kTab:
+            // Ctrl+Tab and Ctrl+Shift+Tab switch tabs, as in tabbed windows; Ctrl+Page Up and
+            // Down, the other usual pair, already page the list whatever modifier is held.
+            return (shift & 2) != 0
+                       ? KeyStep{.topRow = top, .keep = true, .pageStep = (shift & 1) != 0 ? -1 : 1}
+                       : none;
         case ListKey::kOther:
             return none;
         case ListKey::kLeft:

@@ -31,7 +31,8 @@ enum class ListKey {
     kUp,
     kRight,
     kDown,
-    kF4
+    kF4,
+    kTab
 };
 
 // What one key does before the list's own handling of it.
@@ -43,10 +44,10 @@ struct KeyStep {
     bool keep = false;                                // the key is kept from the list
     // The open page steps its entries by this (a page with entries keeps the key).
     int entryStep = 0;
+    int pageStep = 0;   // the open page moves to the next (1) or previous (-1) tab's page
     bool exit = false;  // the program ends
 };
-// `key` pressed with the list on line `line` (-1: none) and `shift` (Shift, Ctrl or Alt held:
-// nonzero).
+// `key` pressed with the list on line `line` (-1: none) and `shift` (1 Shift, 2 Ctrl, 4 Alt).
 KeyStep StepOfKey(const ViewState& view, ListKey key, int line, int shift);
 
 // A click on a bar: one row up or down, within 1..236 (the list refills only on a change).

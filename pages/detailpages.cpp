@@ -61,7 +61,8 @@ DetailPages::DetailPages(const Database& db, ViewState& view) : db_(db), view_(v
                          .border = true,
                          .align = toolkit::Align::Centre,
                          .bold = true,
-                         .caption = kTabs[page].english});
+                         .caption = kTabs[page].english,
+                         .role = toolkit::Role::PageTab});
     }
     for (int page = 0; page < kPageCount; ++page) {
         tabCaptions_.push_back({layouts_[page].tab, -1, kTabs[page].english, kTabs[page].russian});
@@ -157,6 +158,10 @@ bool DetailPages::stepEntry(int step) {
         pages_[page]->chooseEntry(next);
     }
     return true;
+}
+
+void DetailPages::stepPage(int step) {
+    switch_.ShowPage((std::max(switch_.openPage(), 0) + step + kPageCount) % kPageCount);
 }
 
 }  // namespace zentaloger::pages

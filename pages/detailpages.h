@@ -30,6 +30,7 @@ class DetailPages : public toolkit::Pages {
     void rememberEntries() override;
     void restoreEntries() override;
     bool stepEntry(int step) override;
+    void stepPage(int step) override;
 
     void ShowPage(int page) { switch_.ShowPage(page); }
     int openPage() const { return switch_.openPage(); }

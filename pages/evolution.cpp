@@ -14,7 +14,7 @@ using enum Align;
 
 // clang-format off
 const ElementRow kWindow[] = {
-    {.kind = Label, .name = kEvolutionEntries, .index = 0, .at = {420, 480, 3135, 195}, .count = 5, .stepTop = 360, .back = kYellow, .border = true, .align = Centre, .caption = u"EVOLUTION   --->   EVOLUTION", .visible = false},
+    {.kind = Label, .name = kEvolutionEntries, .index = 0, .at = {420, 480, 3135, 195}, .count = 5, .stepTop = 360, .back = kYellow, .border = true, .align = Centre, .caption = u"EVOLUTION   --->   EVOLUTION", .visible = false, .role = Role::Entry},
 };
 
 const ElementRow kChildren[] = {
@@ -57,6 +57,7 @@ void EvolutionPage::attach(const PageContext& context) {
     for (int k = 0; k < 2; ++k) {
         pictures_[k] = e.require<toolkit::Image>(kEvolutionPictures, k);
         names_[k] = e.require<toolkit::Label>("lblEVOLUTION_NAME", k);
+        pictures_[k]->setSpokenValue([this, k] { return names_[k]->caption(); });
         QObject::connect(pictures_[k], &toolkit::Image::click, pictures_[k],
                          [this](int index) { JumpToEvolutionSpecies(index); });
     }

@@ -13,14 +13,14 @@ using enum Align;
 // clang-format off
 const ElementRow kTmWindow[] = {
     // Four columns of 12, 12, 13 and 13 entries.
-    {.kind = Label, .name = kTmMachineEntries, .index = 0, .at = {420, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = kTmMachineEntries, .index = 12, .at = {1245, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = kTmMachineEntries, .index = 24, .at = {2085, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
-    {.kind = Label, .name = kTmMachineEntries, .index = 37, .at = {2910, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false},
+    {.kind = Label, .name = kTmMachineEntries, .index = 0, .at = {420, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false, .role = Role::Entry},
+    {.kind = Label, .name = kTmMachineEntries, .index = 12, .at = {1245, 480, 645, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false, .role = Role::Entry},
+    {.kind = Label, .name = kTmMachineEntries, .index = 24, .at = {2085, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false, .role = Role::Entry},
+    {.kind = Label, .name = kTmMachineEntries, .index = 37, .at = {2910, 480, 645, 195}, .count = 13, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"TM", .visible = false, .role = Role::Entry},
 };
 
 const ElementRow kHmWindow[] = {
-    {.kind = Label, .name = kHmMachineEntries, .index = 0, .at = {1665, 480, 645, 195}, .count = 7, .stepTop = 330, .back = kYellow, .border = true, .align = Centre, .caption = u"HM", .visible = false},
+    {.kind = Label, .name = kHmMachineEntries, .index = 0, .at = {1665, 480, 645, 195}, .count = 7, .stepTop = 330, .back = kYellow, .border = true, .align = Centre, .caption = u"HM", .visible = false, .role = Role::Entry},
 };
 // clang-format on
 

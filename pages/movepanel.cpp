@@ -31,6 +31,10 @@ void MovePanel::attach(const Elements& e, const PanelNames& names) {
                  {names.powerPoints, names.powerPointsBar, 3, kPowerPointsSteps}};
     for (int b = 0; b < 3; ++b) {
         bars_[b].number = e.require<toolkit::Label>(bars[b].number, 1);
+        // The bar's caption reads with its number ("POWER: 40"), as the segments say nothing.
+        e.require<toolkit::Label>(bars[b].number, 0)->setSpokenValue([number = bars_[b].number] {
+            return number->caption();
+        });
         bars_[b].segments.clear();
         for (int i = 0; i < bars[b].count; ++i) {
             bars_[b].segments.push_back(e.require<toolkit::Shape>(bars[b].segments, i));

@@ -12,8 +12,8 @@ using enum Align;
 
 // clang-format off
 const ElementRow kWindow[] = {
-    {.kind = Label, .name = kMovesLevelEntries, .index = 0, .at = {870, 480, 330, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"LVL", .visible = false},
-    {.kind = Label, .name = kMovesMoveEntries, .index = 0, .at = {1245, 480, 1875, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"MOVE", .visible = false},
+    {.kind = Label, .name = kMovesLevelEntries, .index = 0, .at = {870, 480, 330, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"LVL", .visible = false, .role = Role::Entry},
+    {.kind = Label, .name = kMovesMoveEntries, .index = 0, .at = {1245, 480, 1875, 195}, .count = 12, .stepTop = 180, .back = kYellow, .border = true, .align = Centre, .caption = u"MOVE", .visible = false, .role = Role::Entry},
 };
 // clang-format on
 

@@ -34,7 +34,7 @@ void PageSwitch::ShowPage(int page) {
         const Bound& bound = pages_[p];
         const bool chosen = p == page;
         bound.frame->setVisible(chosen);
-        bound.tab->setColors(chosen ? toolkit::kSelection : toolkit::kIdle);
+        bound.tab->setChosen(chosen, toolkit::kIdle);
         for (toolkit::Label* entry : bound.entries) {
             entry->setVisible(chosen && !entry->caption().isEmpty());
         }

@@ -53,6 +53,14 @@ PageLayout StatisticsPage::layout() const {
 void StatisticsPage::attach(const PageContext& context) {
     context_ = &context;
     for (int row = 0; row < kStatCount; ++row) {
+        // The bar is three painted segments; a screen reader hears the row's level instead.
+        auto* caption = context.elements.require<toolkit::Label>(kCaptions[row].name);
+        caption->setSpokenValue([this, row] {
+            const int level = context_->db.species[context_->shownSpecies() - 1].statLevel[row];
+            return (context_->view.language == 0 ? QStringLiteral("%1 из 3")
+                                                 : QStringLiteral("%1 of 3"))
+                .arg(level);
+        });
         for (int i = 0; i < 3; ++i) {
             bars_[row][i] = context.elements.require<toolkit::Shape>(kBars[row], i);
         }

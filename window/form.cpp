@@ -65,6 +65,11 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
         languages_[i] = element<Label>(kLanguages, i);
         connect(languages_[i], &Label::click, this, &Form::lblLANG_Click);
     }
+    // A screen reader hears the list by its name, the card's picture as the species on the
+    // card and the logo as the program's name.
+    list_->setAccessibleName(QStringLiteral("Species"));
+    picture_->setSpokenValue([this] { return name_->caption(); });
+    logo_->setSpokenValue([] { return QStringLiteral("Zentaloger"); });
     captions_.bind(elements_, WindowCaptions());
     captions_.bind(elements_, pages_.captions());
     pages_.attach({.elements = elements_,
@@ -89,6 +94,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
         {.refillList = [this] { RefillList(false); },
          .switchLanguage = [this](Language language) { lblLANG_Click(Index(language)); },
          .stepEntry = [this](int step) { return pages_.stepEntry(step); },
+         .stepPage = [this](int step) { pages_.stepPage(step); },
          .exit = [this] { lblEXIT_Click(); },
          .backgroundMove = [this](int button, QPoint global) { BackgroundMove(button, global); }});
     new TypeFind(this, db_, view_, list_, [this] { RefillList(false); });  // after the key table
@@ -180,8 +186,8 @@ void Form::ApplyLanguageCaptions() {
     orders_[Index(view_.listOrder)]->setValue(true);  // raises optMODE_Click
     logo_->setPicture(LogoPicture(view_.language));
     const int chosen = Index(view_.language);
-    languages_[chosen]->setColors(toolkit::kSelection);
-    languages_[1 - chosen]->setColors(toolkit::kIdle);
+    languages_[chosen]->setChosen(true, toolkit::kIdle);
+    languages_[1 - chosen]->setChosen(false, toolkit::kIdle);
     captions_.apply(chosen);
 }
 

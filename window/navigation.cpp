@@ -36,6 +36,8 @@ ListKey ListKeyOf(int keyCode) {
             return ListKey::kDown;
         case kF4:
             return ListKey::kF4;
+        case kTab:
+            return ListKey::kTab;
         default:
             return ListKey::kOther;
     }
@@ -217,6 +219,9 @@ void Navigation::lstZENTARI_KeyDown(int& keyCode, int shift) {
     const KeyStep step = StepOfKey(view_, ListKeyOf(keyCode), list_->listIndex(), shift);
     if (step.language) {
         hooks_.switchLanguage(*step.language);
+    }
+    if (step.pageStep != 0) {
+        hooks_.stepPage(step.pageStep);
     }
     if (step.keep || (step.entryStep != 0 && hooks_.stepEntry(step.entryStep))) {
         keyCode = -1;

@@ -26,6 +26,7 @@ class Navigation : public QObject {
         std::function<void()> refillList;              // the list rebuilt from the ViewState
         std::function<void(Language)> switchLanguage;  // the language label's click
         std::function<bool(int)> stepEntry;            // the open page's entry stepping
+        std::function<void(int)> stepPage;             // the next (1) or previous (-1) tab's page
         std::function<void()> exit;                    // the program's end
         // A mouse move on the thumb while no drag holds it: the background's own handling, with
         // the button mask and the pointer's global place.

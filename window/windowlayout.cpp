@@ -18,8 +18,8 @@ const ElementRow kControls[] = {
     {.kind = Option, .name = kOrders, .index = 0, .at = {4050, 3465, 1455, 195}, .count = 3, .stepTop = 180, .back = kOrange, .small = true, .caption = u"ORDER"},
     {.kind = Timer, .name = kScrollUpTimers, .index = 0, .count = 2, .interval = 100},
     {.kind = Label, .name = kScrollThumb, .at = {5520, 3030, 90, 165}, .back = kYellow, .border = true},
-    {.kind = Label, .name = kScrollDown, .at = {3960, 3180, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"DOWN"},
-    {.kind = Label, .name = kScrollUp, .at = {3960, 345, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"UP"},
+    {.kind = Label, .name = kScrollDown, .at = {3960, 3180, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"DOWN", .role = Role::PushButton},
+    {.kind = Label, .name = kScrollUp, .at = {3960, 345, 1575, 195}, .back = kYellow, .border = true, .align = Centre, .bold = true, .caption = u"UP", .role = Role::PushButton},
 };
 
 const ElementRow kCard[] = {
@@ -31,10 +31,10 @@ const ElementRow kCard[] = {
     {.kind = Label, .name = kSpeciesType, .at = {120, 3180, 3735, 195}, .back = kOrange, .border = true, .align = Centre, .bold = true, .caption = u"TYPE:"},
     {.kind = Line, .name = "lEXIT", .index = 0, .at = {5400, 240, 5520, 120}},
     {.kind = Line, .name = "lEXIT", .index = 1, .at = {5400, 120, 5520, 240}},
-    {.kind = Label, .name = kCloseBox, .at = {5400, 120, 135, 135}, .border = true, .toolTip = u"Close"},
+    {.kind = Label, .name = kCloseBox, .at = {5400, 120, 135, 135}, .border = true, .toolTip = u"Close", .role = Role::PushButton},
     {.kind = Label, .name = "lblMODE", .at = {3960, 4080, 1575, 195}, .back = kOrange, .border = true, .align = Centre, .bold = true, .caption = u"ORDER"},
-    {.kind = Label, .name = kLanguages, .index = 1, .at = {3960, 120, 615, 135}, .fore = kSelection.fore, .back = kSelection.back, .align = Centre, .small = true, .caption = u"ENGLISH"},
-    {.kind = Label, .name = kLanguages, .index = 0, .at = {4680, 120, 615, 135}, .fore = kIdle.fore, .back = kIdle.back, .align = Centre, .small = true, .caption = u"РУССКИЙ"},
+    {.kind = Label, .name = kLanguages, .index = 1, .at = {3960, 120, 615, 135}, .fore = kSelection.fore, .back = kSelection.back, .align = Centre, .small = true, .caption = u"ENGLISH", .role = Role::RadioButton},
+    {.kind = Label, .name = kLanguages, .index = 0, .at = {4680, 120, 615, 135}, .fore = kIdle.fore, .back = kIdle.back, .align = Centre, .small = true, .caption = u"РУССКИЙ", .role = Role::RadioButton},
     {.kind = Shape, .name = "shpORDER", .at = {3960, 3360, 1575, 735}, .back = kOrange, .border = true},
     {.kind = Image, .name = kLogo, .at = {3960, 4372, 1575, 570}},
     {.kind = Label, .name = kSpeciesWeight, .at = {210, 3015, 1875, 195}, .transparent = true, .caption = u"WEIGHT:"},

@@ -120,7 +120,8 @@ class TestBrowse : public QObject {
         const int pgUp = int(ListKey::kPageUp), pgDn = int(ListKey::kPageDown),
                   home = int(ListKey::kHome), end = int(ListKey::kEnd), up = int(ListKey::kUp),
                   down = int(ListKey::kDown), left = int(ListKey::kLeft),
-                  right = int(ListKey::kRight), back = int(ListKey::kBackspace);
+                  right = int(ListKey::kRight), back = int(ListKey::kBackspace),
+                  tab = int(ListKey::kTab);
         const auto scroll = [](int top, int line) {
             return KeyStep{.topRow = top, .refill = true, .selectLine = line};
         };
@@ -149,6 +150,10 @@ class TestBrowse : public QObject {
         QTest::newRow("Backspace back to English") << 20 << 25 << back << 5 << 0 << KeyStep{.topRow = 20, .language = Language::English, .keep = true};
         QTest::newRow("F4 ends, the list gets the key") << 20 << 25 << int(ListKey::kF4) << 5 << 0 << KeyStep{.topRow = 20, .exit = true};
         QTest::newRow("another key is the list's") << 20 << 25 << int(ListKey::kOther) << 5 << 0 << stay(20);
+        QTest::newRow("Ctrl+Tab opens the next tab's page") << 20 << 25 << tab << 5 << 2 << KeyStep{.topRow = 20, .keep = true, .pageStep = 1};
+        QTest::newRow("Ctrl+Shift+Tab the previous one") << 20 << 25 << tab << 5 << 3 << KeyStep{.topRow = 20, .keep = true, .pageStep = -1};
+        QTest::newRow("Tab alone is the list's") << 20 << 25 << tab << 5 << 0 << stay(20);
+        QTest::newRow("Ctrl+Page Up still pages the list") << 20 << 20 << pgUp << 0 << 2 << scroll(4, 0);
         // clang-format on
     }
     void keys() {
@@ -164,7 +169,7 @@ class TestBrowse : public QObject {
                  std::tuple(want.topRow, want.refill, want.selectLine));
         QCOMPARE(std::tuple(got.language, got.keep, got.entryStep),
                  std::tuple(want.language, want.keep, want.entryStep));
-        QCOMPARE(got.exit, want.exit);
+        QCOMPARE(std::pair(got.exit, got.pageStep), std::pair(want.exit, want.pageStep));
     }
 
     // The bars' clicks and their held timers' ticks (0: left button, one row; 1: right, 16),

@@ -38,6 +38,7 @@ QObject* Create(const ElementRow& row, int k, QWidget* parent) {
             label->setBorder(row.border);
             label->setAlignment(AlignmentOf(row.align));
             label->setCaption(QString::fromUtf16(row.caption));
+            label->setRole(row.role);
             widget = label;
             break;
         }
@@ -106,6 +107,7 @@ Place PlaceOf(const ElementRow& row, int k) {
 }
 
 void BuildLayout(QWidget* window, std::span<const RowGroup> frontToBack, Elements& elements) {
+    InstallAccessibility();
     // The window's children first, so the frames exist when their children are made; within
     // each parent back to front, as a later child is drawn above an earlier one.
     for (bool children : {false, true}) {

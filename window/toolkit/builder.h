@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "window/toolkit/accessible.h"
 #include "window/toolkit/elements.h"
 #include "window/toolkit/look.h"
 
@@ -43,6 +44,7 @@ struct ElementRow {
     bool visible = true;
     int interval = 0;  // timers, in milliseconds
     bool enabled = false;
+    Role role = Role::Text;  // what a screen reader hears a label as
 };
 
 // Rows that share a parent: the window (frame nullptr) or a frame of the window, by name.

@@ -1,5 +1,6 @@
 #include "window/toolkit/toolkit.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,8 +19,19 @@ void Label::setCaption(const QString& caption) {
         return;
     }
     caption_ = caption;
-    setAccessibleName(caption_);
+    TellReader(this, QAccessible::NameChanged);
     update();
+}
+
+void Label::setChosen(bool chosen, Colours unchosen) {
+    setColors(chosen ? kSelection : unchosen);
+    if (chosen == chosen_) {
+        return;
+    }
+    chosen_ = chosen;
+    // A reader hears a radio button checked, a tab or an entry selected.
+    TellReader(this,
+               role() == Role::RadioButton ? QAccessible::StateChanged : QAccessible::Selection);
 }
 
 void Label::setBackColor(QColor color) {

@@ -1,5 +1,6 @@
 #include "window/toolkit/toolkit.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,7 +11,10 @@ namespace zentaloger::toolkit {
 OptionButton::OptionButton(QWidget* parent, int index) : MouseElement(parent, index) {}
 
 void OptionButton::setValue(bool value) {
-    value_ = value;
+    if (value != value_) {
+        value_ = value;
+        TellReader(this, QAccessible::StateChanged);
+    }
     update();
     if (!value) {
         return;
@@ -19,6 +23,7 @@ void OptionButton::setValue(bool value) {
          parentWidget()->findChildren<OptionButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (other != this && other->value_) {
             other->value_ = false;
+            TellReader(other, QAccessible::StateChanged);
             other->update();
         }
     }
@@ -28,7 +33,7 @@ void OptionButton::setValue(bool value) {
 void OptionButton::setCaption(const QString& caption) {
     if (caption != caption_) {
         caption_ = caption;
-        setAccessibleName(caption_);
+        TellReader(this, QAccessible::NameChanged);
         update();
     }
 }

@@ -48,6 +48,9 @@ class Pages {
     // True when the key is spent on it (an entry page is open and has a chosen entry, even at
     // an end); false when it goes on to the list.
     virtual bool stepEntry(int step) = 0;
+    // The keyboard's tab switching: open the page of the next (1) or previous (-1) tab,
+    // round from the last to the first.
+    virtual void stepPage(int step) = 0;
 };
 
 }  // namespace zentaloger::toolkit

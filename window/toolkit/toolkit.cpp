@@ -68,6 +68,7 @@ int KeyCodeOf(int qtKey) {
         case Qt::Key_Backspace:
             return keys::kBackspace;
         case Qt::Key_Tab:
+        case Qt::Key_Backtab:  // Shift+Tab
             return keys::kTab;
         case Qt::Key_Return:
         case Qt::Key_Enter:

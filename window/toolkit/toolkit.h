@@ -14,7 +14,9 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
+#include "window/toolkit/accessible.h"
 #include "window/toolkit/look.h"
 
 namespace zentaloger::toolkit {
@@ -69,6 +71,14 @@ class MouseElement : public QWidget {
     explicit MouseElement(QWidget* parent, int index);
     int index() const { return index_; }
 
+    // What a screen reader is told of the element besides its caption (see accessible.h):
+    // its role, and a value its owner works out only when a reader asks (a statistics row's
+    // level, the species a picture shows).
+    Role role() const { return role_; }
+    void setRole(Role role) { role_ = role; }
+    QString spokenValue() const { return spokenValue_ ? spokenValue_() : QString(); }
+    void setSpokenValue(std::function<QString()> value) { spokenValue_ = std::move(value); }
+
   signals:
     void mouseDown(int index, int button, int shift, int x, int y);
     void mouseUp(int index, int button, int shift, int x, int y);
@@ -83,6 +93,8 @@ class MouseElement : public QWidget {
 
   private:
     int index_;
+    Role role_ = Role::Text;
+    std::function<QString()> spokenValue_;
 };
 
 class Label : public MouseElement {
@@ -91,20 +103,18 @@ class Label : public MouseElement {
     explicit Label(QWidget* parent, int index = -1);
 
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& caption);  // also the accessible name
+    void setCaption(const QString& caption);
     QColor foreColor() const { return fore_; }
     QColor backColor() const { return back_; }
     void setBackColor(QColor color);
     // Fore and back colour at once: one repaint for a colour pair.
     void setColors(QColor fore, QColor back);
     void setColors(Colours colours) { setColors(Color(colours.fore), Color(colours.back)); }
-    // A page entry, chosen (the selection colours) or not (the entry colours). Whether it is
-    // chosen is kept as a flag, so no reader has to work it out from the colours.
+    // A page entry, tab or language, chosen (the selection colours) or not (`unchosen`).
+    // Whether it is chosen is kept as a flag, so no reader has to work it out from the
+    // colours; a screen reader hears it as selected or checked.
     bool chosen() const { return chosen_; }
-    void setChosen(bool chosen) {
-        chosen_ = chosen;
-        setColors(chosen ? kSelection : kEntry);
-    }
+    void setChosen(bool chosen, Colours unchosen = kEntry);
     void setTransparent(bool transparent);
     void setBorder(bool border);
     void setAlignment(Qt::Alignment alignment);
