@@ -57,8 +57,8 @@ void StatisticsPage::attach(const PageContext& context) {
         auto* caption = context.elements.require<toolkit::Label>(kCaptions[row].name);
         caption->setSpokenValue([this, row] {
             const int level = context_->db.species[context_->shownSpecies() - 1].statLevel[row];
-            return (context_->view.language == 0 ? QStringLiteral("%1 из 3")
-                                                 : QStringLiteral("%1 of 3"))
+            return (context_->view.language == Language::Russian ? QStringLiteral("%1 из 3")
+                                                                 : QStringLiteral("%1 of 3"))
                 .arg(level);
         });
         for (int i = 0; i < 3; ++i) {
