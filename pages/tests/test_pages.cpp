@@ -193,6 +193,8 @@ class TestPages : public QObject {
             }
         });
         w.clickLabel("lblEVOLUTION");
+        // The steps name their species as the numerical order does, whatever the list's order.
+        w.clickOrder(2);
         w.show(want.number);
         QStringList captions, wantCaptions;
         for (int i : Entries(w, kEvolution)) {
