@@ -147,6 +147,14 @@ class TestForm : public QObject {
         QCOMPARE(w.label("lblUP")->caption(), QString(language == 0 ? "ВВЕРХ" : "UP"));
         QCOMPARE(option->caption(), QString(language == 0 ? "ЭВОЛЮЦИОННЫЙ" : "EVOLUTIONARY"));
         QCOMPARE(w.get<toolkit::Image>("imgLOGO")->pictureNumber(), 1000 + language);
+        // The chosen language label in the selection's colours, the other in the idle ones.
+        const auto colours = [&](int index) {
+            const toolkit::Label* label = w.label("lblLANG", index);
+            return std::pair(label->foreColor().rgb() & 0xFFFFFF,
+                             label->backColor().rgb() & 0xFFFFFF);
+        };
+        QCOMPARE(colours(language), std::pair(toolkit::kSelection.fore, toolkit::kSelection.back));
+        QCOMPARE(colours(1 - language), std::pair(toolkit::kIdle.fore, toolkit::kIdle.back));
         // A screen reader reads the captions of the labels and options.
         auto spoken = [](QWidget* e) {
             return QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name);
