@@ -138,7 +138,8 @@ class TestPages : public QObject {
   private slots:
     // The statistics and the card's edition marks as their rules (tables in test_browse) give
     // them, probed in the grabbed window. Species 251: hit points at level 2, attack at 3, one
-    // edition ("UNKNOWN", in black); species 3: three editions on the three rightmost marks.
+    // edition ("UNKNOWN", in black); species 3: three editions on the three rightmost marks, and
+    // its description in both languages.
     void statisticsAndMarks() {
         Window w;
         w.show(251);
@@ -152,6 +153,12 @@ class TestPages : public QObject {
             const toolkit::Label* mark = w.label("lblVERSION", m);
             QCOMPARE(mark->isHidden(), m < 3);
             QCOMPARE(mark->toolTip(), m < 3 ? mark->toolTip() : info[m - 3].toString());
+        }
+        // The description page shows the shown species' text in the window's language.
+        for (int language : {0, 1}) {
+            w.clickLabel("lblLANG", language);
+            QCOMPARE(w.label("lblDESCRIPTION_DESCRIPTION")->caption(),
+                     w.db->species[2].description[language].toString());
         }
     }
 

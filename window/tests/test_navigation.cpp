@@ -121,18 +121,24 @@ class TestNavigation : public QObject {
     // label the card shows. Typed apart, "u" would find nothing; the list's own search over
     // the shown lines would find nothing at all.
     void typingFindsAName() {
-        Window w([](std::vector<QString>& f) {
-            f[ListLabelField(149, 1, 0) - 1] = QStringLiteral("150 - QARN");
-            f[ListLabelField(199, 1, 0) - 1] = QStringLiteral("200 - QUILLBACK");
-        });
-        w.at(1, 1);
-        const int interval = QApplication::keyboardInputInterval();
-        QApplication::setKeyboardInputInterval(60000);  // one text, however slow the machine
-        QTest::keyClicks(w.list(), QStringLiteral("qU"));
-        QApplication::setKeyboardInputInterval(interval);
-        QCOMPARE(w.label("lblNAME")->caption(), QStringLiteral("200 - QUILLBACK"));
-        QCOMPARE(w.view.topRow, 200);
-        QCOMPARE(w.list()->listIndex(), 0);
+        // From the first page's first line, and from line 5 of a later page, which the found
+        // species keeps.
+        for (const auto& [top, selected, keys, name, wantTop] :
+             {std::tuple(1, 1, "qU", "200 - QUILLBACK", 200),
+              std::tuple(10, 15, "qa", "150 - QARN", 145)}) {
+            Window w([](std::vector<QString>& f) {
+                f[ListLabelField(149, 1, 0) - 1] = QStringLiteral("150 - QARN");
+                f[ListLabelField(199, 1, 0) - 1] = QStringLiteral("200 - QUILLBACK");
+            });
+            w.at(top, selected);
+            const int interval = QApplication::keyboardInputInterval();
+            QApplication::setKeyboardInputInterval(60000);  // one text, however slow the machine
+            QTest::keyClicks(w.list(), QString::fromLatin1(keys));
+            QApplication::setKeyboardInputInterval(interval);
+            QCOMPARE(w.label("lblNAME")->caption(), QString::fromLatin1(name));
+            QCOMPARE(w.view.topRow, wantTop);
+            QCOMPARE(w.list()->listIndex(), selected - top);
+        }
     }
 
     // From row `from` (also the selected row), in turn: on `bar`, a press (p) or release (r)
