@@ -139,6 +139,14 @@ class TestNavigation : public QObject {
             QCOMPARE(w.view.topRow, wantTop);
             QCOMPARE(w.list()->listIndex(), selected - top);
         }
+        // A letter with Ctrl or Alt is a shortcut, not a search.
+        Window w([](std::vector<QString>& f) {
+            f[ListLabelField(149, 1, 0) - 1] = QStringLiteral("150 - QARN");
+        });
+        for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier}) {
+            QTest::keyClick(w.list(), 'q', modifier);
+            QCOMPARE(w.view.selectedRow, 1);
+        }
     }
 
     // From row `from` (also the selected row), in turn: on `bar`, a press (p) or release (r)
