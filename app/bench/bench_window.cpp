@@ -158,9 +158,18 @@ class PaintCounter : public QObject {
     }
 };
 
+// Lets the event loop run until `clock` reaches `ms`, as the time between a held key's repeats.
+void WaitUntil(const QElapsedTimer& clock, qint64 ms) {
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
+
 // Down held with key auto-repeat through the whole list with `page` open: a repeat every
 // 33 ms; each step is the key's handling and the repaint of what it changed. Half-way between
 // two repeats, fixed work as long as the median step so far runs as the baseline.
+
 void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
               zentaloger::pages::DetailPages& pages, int page) {
     static const char* const names[] = {"statistics", "description", "evolution",
@@ -177,10 +186,7 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
-        while (clock.elapsed() < 33LL * i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
+        WaitUntil(clock, 33LL * i);
         QElapsedTimer step;
         const double cpu = ThreadCpuMs();
         step.start();
@@ -189,10 +195,7 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
         QCoreApplication::processEvents();
         steps.push_back(step.nsecsElapsed() / 1e6);
         cpuSteps.push_back(ThreadCpuMs() - cpu);
-        while (clock.elapsed() < 33LL * i + 16) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
+        WaitUntil(clock, 33LL * i + 16);
         fixed.push_back(work.timedMs(Median(steps)));
     }
     if (state.view.selectedRow != zentaloger::kSpeciesCount) {
@@ -233,10 +236,7 @@ void Typed(zentaloger::StartupState& state, zentaloger::Form& form,
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < zentaloger::kSpeciesCount - 1; ++i) {
-        while (clock.elapsed() < 33LL * i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(1);
-        }
+        WaitUntil(clock, 33LL * i);
         const int row = (i * 53) % zentaloger::kSpeciesCount;
         const QString letter =
             state.database->listLabel[row][state.view.language][0].mid(6, 1).toString();
