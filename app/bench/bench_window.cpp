@@ -169,7 +169,6 @@ void WaitUntil(const QElapsedTimer& clock, qint64 ms) {
 // Down held with key auto-repeat through the whole list with `page` open: a repeat every
 // 33 ms; each step is the key's handling and the repaint of what it changed. Half-way between
 // two repeats, fixed work as long as the median step so far runs as the baseline.
-
 void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
               zentaloger::pages::DetailPages& pages, int page) {
     static const char* const names[] = {"statistics", "description", "evolution",
