@@ -28,6 +28,13 @@ int TopRowAfterJump(int topRow, int selectedRow, int selectedLine) {
     return ClampTopRow(topRow);
 }
 
+ViewState JumpedTo(const ViewState& view, int row, int selectedLine) {
+    ViewState next = view;
+    next.selectedRow = row;
+    next.topRow = TopRowAfterJump(view.topRow, row, selectedLine);
+    return next;
+}
+
 ViewState Relisted(const Database& db, const ViewState& view, Language language, Order order,
                    int selectedLine) {
     const int number = SpeciesNumberAtRow(db, view, view.selectedRow);
@@ -66,8 +73,10 @@ KeyStep StepOfKey(const ViewState& view, ListKey key, int line, int shift) {
         case ListKey::kTab:
             // Ctrl+Tab and Ctrl+Shift+Tab switch tabs, as in tabbed windows; Ctrl+Page Up and
             // Down, the other usual pair, already page the list whatever modifier is held.
-            return (shift & 2) != 0
-                       ? KeyStep{.topRow = top, .keep = true, .pageStep = (shift & 1) != 0 ? -1 : 1}
+            return (shift & kCtrlHeld) != 0
+                       ? KeyStep{.topRow = top,
+                                 .keep = true,
+                                 .pageStep = (shift & kShiftHeld) != 0 ? -1 : 1}
                        : none;
         case ListKey::kOther:
             return none;

@@ -13,6 +13,9 @@ namespace zentaloger {
 // line the species keeps that line, without one it becomes the first line when its row lies
 // above the page and the last line otherwise; then clamped to the list's first rows.
 int TopRowAfterJump(int topRow, int selectedRow, int selectedLine);
+// The view after a jump to row `row` (a picture's species, a typed search): that row selected
+// and the first row placed by TopRowAfterJump.
+ViewState JumpedTo(const ViewState& view, int row, int selectedLine);
 
 // The list relisted in `language` and `order`, keeping the shown species: it stays on the
 // chosen line `selectedLine` (the first line without one), the first row clamped to 1..236.
@@ -47,7 +50,10 @@ struct KeyStep {
     int pageStep = 0;   // the open page moves to the next (1) or previous (-1) tab's page
     bool exit = false;  // the program ends
 };
-// `key` pressed with the list on line `line` (-1: none) and `shift` (1 Shift, 2 Ctrl, 4 Alt).
+// The bits of a key's `shift`: which modifiers were held.
+enum ShiftMask : int { kShiftHeld = 1, kCtrlHeld = 2, kAltHeld = 4 };
+
+// `key` pressed with the list on line `line` (-1: none) and `shift` (a ShiftMask).
 KeyStep StepOfKey(const ViewState& view, ListKey key, int line, int shift);
 
 // A click on a bar: one row up or down, within 1..236 (the list refills only on a change).

@@ -144,8 +144,7 @@ void EvolutionPage::JumpToEvolutionSpecies(int k) {
     if (row < 0) {
         return;
     }
-    view.selectedRow = row + 1;
-    view.topRow = TopRowAfterJump(view.topRow, view.selectedRow, context_->list->listIndex());
+    view = JumpedTo(view, row + 1, context_->list->listIndex());
     context_->refillList();
 }
 

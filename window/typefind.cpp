@@ -18,8 +18,7 @@ TypeFind::TypeFind(QObject* parent, const Database& db, ViewState& view, toolkit
 void TypeFind::lstZENTARI_KeyDown(int& keyCode, int shift, const QString& text) {
     // A key the table kept, a shortcut with Ctrl or Alt, or a key that types nothing to find
     // (Backspace's "\b", Tab, Return) leaves the search text alone.
-    constexpr int kCtrlOrAlt = 2 | 4;
-    if (keyCode == -1 || (shift & kCtrlOrAlt) || text.isEmpty() ||
+    if (keyCode == -1 || (shift & (kCtrlHeld | kAltHeld)) || text.isEmpty() ||
         !std::all_of(text.begin(), text.end(), IsSearchCharacter)) {
         return;
     }
@@ -29,8 +28,7 @@ void TypeFind::lstZENTARI_KeyDown(int& keyCode, int shift, const QString& text) 
     if (!row) {
         return;
     }
-    view_.selectedRow = *row;
-    view_.topRow = TopRowAfterJump(view_.topRow, view_.selectedRow, list_->listIndex());
+    view_ = JumpedTo(view_, *row, list_->listIndex());
     refillList_();  // its selection of the line shows the species on the card and the pages
 }
 
