@@ -5,9 +5,11 @@
 #include <exception>
 #include <memory>
 #include <stdexcept>
+#include <tuple>
 
 #include "database/database.h"
 #include "database/testdata/testdata.h"
+#include "database/tests/resource_edit.h"
 #include "database/writer.h"
 
 namespace zentaloger::fuzz {
@@ -60,38 +62,9 @@ class Input {
     std::size_t pos_ = 0;
 };
 
-// Offset and length of the text of field `field` (1-based), or {-1, 0} if it has none. One
-// plain pass over the bytes: a library search per field paid the sanitizer's range check on
-// every call, tens of thousands of times an edit.
-std::pair<qsizetype, qsizetype> FieldSpan(const QByteArray& bytes, int field) {
-    const char* const data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qsizetype nul = 0;
-    for (int nuls = 0; nul < size; ++nul) {
-        if (data[nul] == '\0' && ++nuls == field) {
-            break;
-        }
-    }
-    if (nul >= size) {
-        return {-1, 0};
-    }
-    qsizetype end = nul + 1;
-    while (end < size && data[end] != '\0') {
-        ++end;
-    }
-    return {nul + 1, end - nul - 1};
-}
-
-// The edits work in one buffer kept from input to input, large enough for any edited resource,
-// so that an execution neither allocates nor copies more than the valid resource's bytes.
-const QByteArray& ApplyEdits(Input& in) {
-    static QByteArray bytes = [] {
-        QByteArray b;
-        b.reserve(kMaxResource + 256);  // the cap, plus the one insert that may pass it
-        return b;
-    }();
-    bytes.resize(0);
-    bytes.append(QByteArrayView(ValidResource()));
+// Works on a copy of the valid resource; a loaded copy costs less than the load itself.
+QByteArray ApplyEdits(Input& in) {
+    QByteArray bytes = ValidResource();
     for (int edit = 0; edit < kMaxEdits && !in.done(); ++edit) {
         const int op = in.Byte() % 5;
         const std::uint32_t position = in.Position();
@@ -110,11 +83,12 @@ const QByteArray& ApplyEdits(Input& in) {
                 bytes.remove(at, static_cast<qsizetype>(n));
                 break;
             case 3: {
-                const auto [begin, length] =
-                    FieldSpan(bytes, static_cast<int>(position % kFieldCount) + 1);
+                const qsizetype begin =
+                    testing::FieldStart(bytes, static_cast<int>(position % kFieldCount) + 1);
+                const qsizetype end = bytes.indexOf('\0', begin);
                 const QByteArray text = in.Bytes(n);
                 if (begin >= 0) {
-                    bytes.replace(begin, length, text);
+                    bytes.replace(begin, (end < 0 ? bytes.size() : end) - begin, text);
                 }
                 break;
             }
@@ -129,61 +103,24 @@ const QByteArray& ApplyEdits(Input& in) {
     return bytes;
 }
 
-// Whether two loads filled every table alike. The entries are compared in place rather than
-// through a digest: hashing the 250,000 characters of a load cost more than loading them.
-class SameTables {
-  public:
-    bool operator()(const Database& a, const Database& b) {
-        for (int m = 0; m < kMoveCount; ++m) {
-            const MoveRecord& x = a.moves[m];
-            const MoveRecord& y = b.moves[m];
-            Same(x.moveName, y.moveName);
-            Same(x.moveType, y.moveType);
-            Same(x.moveDescription, y.moveDescription);
-            Same(x.movePower, y.movePower);
-            Same(x.moveAccuracy, y.moveAccuracy);
-            Same(x.movePowerPoints, y.movePowerPoints);
-        }
-        for (int s = 0; s < kSpeciesCount; ++s) {
-            const SpeciesRecord& x = a.species[s];
-            const SpeciesRecord& y = b.species[s];
-            Same(x.statLevel, y.statLevel);
-            Same(x.typeLabel, y.typeLabel);
-            Same(x.heightLabel, y.heightLabel);
-            Same(x.weightLabel, y.weightLabel);
-            Same(x.description, y.description);
-            Same(x.editionInfo, y.editionInfo);
-            Same(x.evolutionFrom, y.evolutionFrom);
-            Same(x.evolutionTo, y.evolutionTo);
-            for (int k = 0; k < kEvolutionSlots; ++k) {
-                Same(x.evolutionCondition[k], y.evolutionCondition[k]);
-                Same(x.evolutionHold[k], y.evolutionHold[k]);
-            }
-            Same(x.levelMoveMove, y.levelMoveMove);
-            Same(x.levelMoveLevel, y.levelMoveLevel);
-            Same(x.tmLabel, y.tmLabel);
-            Same(x.tmMove, y.tmMove);
-            Same(x.hmLabel, y.hmLabel);
-            Same(x.hmMove, y.hmMove);
-            for (int l = 0; l < kLanguageCount; ++l) {
-                Same(a.listLabel[s][l], b.listLabel[s][l]);
-            }
-        }
-        return same_;
-    }
-
-  private:
-    void Same(Number x, Number y) { same_ = same_ && x == y; }
-    void Same(Text x, Text y) { same_ = same_ && x == y; }
-    template <typename T, std::size_t N>
-    void Same(const std::array<T, N>& x, const std::array<T, N>& y) {
-        for (std::size_t i = 0; i < N; ++i) {
-            Same(x[i], y[i]);
-        }
-    }
-
-    bool same_ = true;
-};
+// Whether two loads filled every table alike, entry by entry.
+bool SameTables(const Database& a, const Database& b) {
+    const auto move = [](const MoveRecord& r) {
+        return std::tie(r.moveName, r.moveType, r.moveDescription, r.movePower, r.moveAccuracy,
+                        r.movePowerPoints);
+    };
+    const auto species = [](const SpeciesRecord& r) {
+        return std::tie(r.statLevel, r.typeLabel, r.heightLabel, r.weightLabel, r.description,
+                        r.editionInfo, r.evolutionFrom, r.evolutionTo, r.evolutionCondition,
+                        r.evolutionHold, r.levelMoveMove, r.levelMoveLevel, r.tmLabel, r.tmMove,
+                        r.hmLabel, r.hmMove);
+    };
+    return a.listLabel == b.listLabel &&
+           std::equal(a.moves.begin(), a.moves.end(), b.moves.begin(),
+                      [&](const auto& x, const auto& y) { return move(x) == move(y); }) &&
+           std::equal(a.species.begin(), a.species.end(), b.species.begin(),
+                      [&](const auto& x, const auto& y) { return species(x) == species(y); });
+}
 
 // Follows every reference the way the window and the pages do, with checked indexing, so a
 // value that passed the loader but points outside a table throws std::out_of_range.
@@ -198,14 +135,14 @@ void ReadLikeTheViewer(const Database& db) {
                 (void)db.moves.at(r.levelMoveMove[k]).moveName;
             }
         }
-        for (Number move : r.tmMove) {
-            if (move >= 0)
-                (void)db.moves.at(move).moveType;
-        }
-        for (Number move : r.hmMove) {
-            if (move >= 0)
-                (void)db.moves.at(move).moveType;
-        }
+        const auto taught = [&db](const auto& machines) {
+            for (Number move : machines) {
+                if (move >= 0)
+                    (void)db.moves.at(move).moveType;
+            }
+        };
+        taught(r.tmMove);
+        taught(r.hmMove);
         const int last = r.editionInfo.at(6).toInt();
         for (int i = 0; i <= last; ++i) {
             (void)r.editionInfo.at(i);
@@ -229,8 +166,7 @@ void ReadLikeTheViewer(const Database& db) {
 }
 
 // Loads into `db`, which is kept between executions: a fresh Database and text block for
-// every load cost more than the load itself, the allocator mapping and the kernel zeroing
-// each of them anew.
+// every load cost more than the load itself.
 Outcome LoadOnce(const QByteArray& bytes, Database& db) {
     try {
         LoadDatabase(bytes, db);
@@ -261,11 +197,11 @@ Outcome RunLoaderCase(const std::uint8_t* data, std::size_t size) {
                                ? QByteArray()
                                : QByteArray::fromRawData(reinterpret_cast<const char*>(data) + 1,
                                                          static_cast<qsizetype>(size - 1));
-    const QByteArray& bytes = edited ? ApplyEdits(in) : raw;
+    const QByteArray bytes = edited ? ApplyEdits(in) : raw;
     const Outcome first = LoadOnce(bytes, tables[0]);
     const Outcome second = LoadOnce(bytes, tables[1]);
     if (first.result != second.result || first.detail != second.detail ||
-        (first.result == Outcome::Result::Passed && !SameTables()(tables[0], tables[1]))) {
+        (first.result == Outcome::Result::Passed && !SameTables(tables[0], tables[1]))) {
         return {Outcome::Result::Broken, QStringLiteral("two loads of the same bytes differ: ") +
                                              first.detail + QStringLiteral(" / ") + second.detail};
     }
