@@ -22,61 +22,24 @@ using sources::SourceFile;
 // A diagnostic is one line of the tool's output; it quotes values only in part.
 constexpr qsizetype kMaxMessage = 400;
 
-// The fixture written as files and read once; each file's part of the read set is kept apart,
-// so that a case reads only the file it replaces.
-struct ValidSet {
-    std::vector<SourceFile> files;
-    std::vector<ReadResult> parts;  // parts[i] is what files[i] adds to the set
-};
-
-[[noreturn]] void SetUpFailed(const QString& why) {
-    std::fprintf(stderr, "fuzz_sources: the fixture %s\n", why.toUtf8().constData());
-    std::abort();
-}
-
-const ValidSet& Valid() {
-    static const ValidSet valid = [] {
-        ValidSet v;
+// The fixture's files, written and listed once.
+const std::vector<SourceFile>& ValidFiles() {
+    static const std::vector<SourceFile> files = [] {
         const QTemporaryDir dir;
         QString error;
-        if (!dir.isValid() || !sources::WriteSources(sources::Fixture(), dir.path(), &error)) {
-            SetUpFailed(QStringLiteral("cannot be written: ") + error);
-        }
         std::vector<Diagnostic> errors;
-        v.files = sources::ListSourceFiles(dir.path(), errors);
-        for (const SourceFile& file : v.files) {
-            v.parts.emplace_back();
-            sources::ReadSourceFile(file, v.parts.back());
-            errors.insert(errors.end(), v.parts.back().errors.begin(), v.parts.back().errors.end());
+        std::vector<SourceFile> listed;
+        if (dir.isValid() && sources::WriteSources(sources::Fixture(), dir.path(), &error)) {
+            listed = sources::ListSourceFiles(dir.path(), errors);
         }
-        if (!errors.empty() || v.files.empty()) {
-            SetUpFailed(QStringLiteral("does not read cleanly: ") +
-                        (errors.empty() ? QStringLiteral("no files") : errors.front().ToString()));
+        if (listed.empty() || !errors.empty()) {
+            std::fprintf(stderr, "fuzz_sources: the fixture cannot be written: %s\n",
+                         qPrintable(errors.empty() ? error : errors.front().ToString()));
+            std::abort();
         }
-        return v;
+        return listed;
     }();
-    return valid;
-}
-
-// Adds `part` after what `into` holds, as reading one more file would.
-void Append(ReadResult& into, const ReadResult& part) {
-    const auto add = [](auto& to, const auto& from) {
-        to.insert(to.end(), from.begin(), from.end());
-    };
-    add(into.set.types, part.set.types);
-    add(into.set.moves, part.set.moves);
-    for (const auto& [n, move] : part.set.tm) {
-        into.set.tm[n] = move;
-    }
-    for (const auto& [n, move] : part.set.hm) {
-        into.set.hm[n] = move;
-    }
-    for (const auto& [key, line] : part.set.machineLine) {
-        into.set.machineLine[key] = line;
-    }
-    add(into.set.families, part.set.families);
-    add(into.set.species, part.set.species);
-    add(into.errors, part.errors);
+    return files;
 }
 
 int LineCount(const QByteArray& bytes) {
@@ -98,7 +61,7 @@ QString Fault(const Diagnostic& d, const SourceFile& replaced) {
     if (d.file == replaced.path) {
         lines = LineCount(replaced.bytes);
     } else {
-        const std::vector<SourceFile>& files = Valid().files;
+        const std::vector<SourceFile>& files = ValidFiles();
         const auto it = std::find_if(files.begin(), files.end(),
                                      [&](const SourceFile& f) { return f.path == d.file; });
         if (it == files.end()) {
@@ -123,32 +86,29 @@ Outcome Refused(const std::vector<Diagnostic>& errors, const SourceFile& replace
 }
 
 Outcome Run(const std::uint8_t* data, std::size_t size) {
-    const ValidSet& valid = Valid();
+    const std::vector<SourceFile>& files = ValidFiles();
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype newline = input.indexOf('\n');
     const QByteArray name = newline < 0 ? input : input.left(newline);
-    const auto named = std::find_if(valid.files.begin(), valid.files.end(), [&](const auto& f) {
+    const auto named = std::find_if(files.begin(), files.end(), [&](const auto& f) {
         return f.path == QString::fromUtf8(name);
     });
     unsigned sum = 0;
     for (const char c : name) {
         sum += static_cast<unsigned char>(c);
     }
-    const std::size_t index = named != valid.files.end()
-                                  ? static_cast<std::size_t>(named - valid.files.begin())
-                                  : sum % valid.files.size();
-    const SourceFile replaced{valid.files[index].path,
+    const std::size_t index =
+        named != files.end() ? static_cast<std::size_t>(named - files.begin()) : sum % files.size();
+    const SourceFile replaced{files[index].path,
                               newline < 0 ? QByteArray() : input.mid(newline + 1)};
 
-    // The other files read cleanly, so the set has errors exactly when this file has.
-    ReadResult own;
-    sources::ReadSourceFile(replaced, own);
-    if (!own.errors.empty()) {
-        return Refused(own.errors, replaced);
-    }
+    // The fixture's other files read cleanly, so every error the set has is this file's.
     ReadResult all;
-    for (std::size_t i = 0; i < valid.parts.size(); ++i) {
-        Append(all, i == index ? own : valid.parts[i]);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        sources::ReadSourceFile(i == index ? replaced : files[i], all);
+    }
+    if (!all.errors.empty()) {
+        return Refused(all.errors, replaced);
     }
     const sources::CompileResult compiled = sources::Compile(all.set);
     if (!compiled.errors.empty()) {
@@ -181,7 +141,7 @@ Outcome RunSourcesCase(const std::uint8_t* data, std::size_t size) {
 }
 
 QByteArray FixtureFile(const QString& path) {
-    for (const SourceFile& f : Valid().files) {
+    for (const SourceFile& f : ValidFiles()) {
         if (f.path == path) {
             return f.bytes;
         }
