@@ -243,8 +243,6 @@ class TestLoader : public QObject {
             "edition entry 6");
         ref("edition entry 6 one too low", {{Edition(kS, 6), u"3"_qs}}, Edition(kS, 6),
             "edition entry 6");
-        ref("edition entry 6 naming an empty entry", {{Edition(1, 6), u"2"_qs}}, Edition(1, 6),
-            "edition entry 6");
         ref("edition entries with a gap", {{Edition(2, 1), QString()}}, Edition(2, 2),
             "species 003: edition entry 2 is used after the empty entry 1");
         ref("no edition at all", {{Edition(0, 0), QString()}}, Edition(0, 0), "no edition");

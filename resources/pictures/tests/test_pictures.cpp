@@ -3,6 +3,7 @@
 // database, and distinct from one another.
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
 #include <QtTest>
 
 #include "database/database.h"
@@ -23,9 +24,7 @@ QByteArray Bitmap(int number) {
 }
 
 int Le32(const QByteArray& b, int at) {
-    return static_cast<int>(static_cast<quint8>(b[at]) | static_cast<quint8>(b[at + 1]) << 8 |
-                            static_cast<quint8>(b[at + 2]) << 16 |
-                            static_cast<quint32>(static_cast<quint8>(b[at + 3])) << 24);
+    return qFromLittleEndian<qint32>(b.constData() + at);
 }
 
 }  // namespace

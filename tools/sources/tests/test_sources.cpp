@@ -232,8 +232,6 @@ class TestSources : public QObject {
         species("space in a species name", name, "name.en = \"BEAST AAF\"", "must not contain");
         species("name longer than eleven", name, "name.en = \"BEASTAAFBEAS\"",
                 "has 12 characters; it must have 1 to 11");
-        species("doubled space in a description", "a plain creature", "a  plain creature",
-                "leading, trailing or doubled space");
         species("English description too short",
                 "of the fixture, a plain creature that lives in the compiler tests.", "is short.",
                 "it must have 81 to 111");
