@@ -76,11 +76,6 @@ void SetSlot(std::vector<QString>& f, int page, int number, int k, int move, con
     f[field - 1] = QString::number(move);
     f[page == kMoves ? field : field - 2] = other;  // the level follows the move, a label leads
 }
-void SetBars(std::vector<QString>& f, int move, std::array<int, 3> values) {
-    for (int b = 0; b < 3; ++b) {
-        f[MoveField(move, 7 + b) - 1] = QString::number(values[b]);
-    }
-}
 template <typename Table>
 void AddRows(const Table& table) {
     QTest::addColumn<int>("row");
@@ -274,7 +269,9 @@ class TestPages : public QObject {
         const std::array<int, 3> values[] = {{0, 0, 0}, {51, 76, 1}, {101, 100, 40}};
         Window w([&values](std::vector<QString>& f) {
             for (int i = 0; i < 3; ++i) {
-                SetBars(f, 100 + i, values[i]);
+                for (int b = 0; b < 3; ++b) {
+                    f[MoveField(100 + i, 7 + b) - 1] = QString::number(values[i][b]);
+                }
                 SetSlot(f, kMoves + i, 20, 0, 100 + i, i == 0 ? "1" : "M1");
             }
         });
@@ -351,12 +348,9 @@ class TestPages : public QObject {
         const int last = want.shown.last(), back = std::max(last - 1, 0);
         w.clickLabel(page == kMoves ? "lblMOVES_LEVEL" : p.group, last);
         QCOMPARE(Entries(w, page, true), QList<int>{last});
-        QVERIFY(page != kMoves || Entries(w, page, true, "lblMOVES_LEVEL") == QList{last});
-        QCOMPARE(!w.get<toolkit::Shape>(p.blank)->isHidden(), want.blank);
-        QCOMPARE(Caption(w, p.detail), MoveName(w, MoveOf(s, page, last)));
-        // The keys step on only to a shown entry, back to any; a slot without a move is
-        // chosen, and the panel keeps the move it shows.
-        // (From a hidden entry the keys do not step on.)
+        // (That the panel shows the chosen move and both cells of a row are chosen together the
+        // random session checks.) The keys step on only to a shown entry, back to any (but not
+        // on from a hidden one); a slot without a move is chosen, the panel keeps its move.
         for (const int step : w.label(p.group, back)->isHidden() ? QList{1, -1} : QList{1, -1, 1}) {
             QVERIFY(w.pages.stepEntry(step));
             const int chosen = step < 0 ? back : last, move = MoveOf(s, page, chosen);
