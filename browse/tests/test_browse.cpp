@@ -1,11 +1,13 @@
-// The rules of the list and the pages, as tables: a state and an event in, what the window must
-// show out.
+// The rules of the list and the pages, as tables: a state and an event (or typed keys with their
+// pauses) in, what the window must show out.
 #include <QtTest>
 #include <climits>
+#include <map>
 
 #include "browse/listrules.h"
 #include "browse/pagerules.h"
 #include "browse/thumb.h"
+#include "browse/typefind.h"
 #include "database/layout.h"
 #include "database/testdata/testdata.h"
 #include "database/writer.h"
@@ -20,19 +22,27 @@ Q_DECLARE_METATYPE(Fills)
 
 namespace {
 
-// The test database with alphabetical orders worked out by hand; the other two orders hold
-// species r on row r. Russian: row r holds species 252 - r; English: species n stands on row
-// ((n - 101) mod 251) + 1.
+// The test database with orders worked out by hand: numerical and evolutionary row r hold
+// species r; alphabetical row r holds species 252 - r in Russian, and in English species n
+// stands on row ((n - 101) mod 251) + 1. A few species have names that typed searches find;
+// every other name starts with Z (English) or З (Russian).
 std::unique_ptr<Database> HandOrdered() {
+    const std::map<int, std::array<QString, 2>> names = {
+        {3, {"БОЛОТНИК", "BRACKEN"}},    {10, {"АИСТОК", "ALDERWOOD"}},
+        {40, {"БОРЕЦ", "BRAMBLE"}},      {60, {"БРОДЯГА", "BRISK-TAIL"}},
+        {200, {"БУРУН", "BRISTLEBACK"}}, {250, {"АЛЫЧ", "ALDER"}}};
     std::vector<QString> f = testdata::TestDatabaseFields();
     for (int row = 1; row <= kSpeciesCount; ++row) {
         for (int language = 0; language < kLanguageCount; ++language) {
             const int alphabetical = language == 0 ? 252 - row : (row + 99) % kSpeciesCount + 1;
             const int numbers[] = {row, row, alphabetical};
             for (int order = 0; order < kOrderCount; ++order) {
+                const int n = numbers[order];
+                const auto named = names.find(n);
                 f[ListLabelField(row - 1, language, order) - 1] =
-                    QStringLiteral("%1 - ").arg(numbers[order], 3, 10, QLatin1Char('0')) +
-                    testdata::TestSpeciesName(numbers[order] - 1, language);
+                    QStringLiteral("%1 - ").arg(n, 3, 10, QLatin1Char('0')) +
+                    (named != names.end() ? named->second[language]
+                                          : testdata::TestSpeciesName(n - 1, language));
             }
         }
     }
@@ -56,6 +66,7 @@ QString Flags(std::span<const bool> flags) {
 
 class TestBrowse : public QObject {
     Q_OBJECT
+    const std::unique_ptr<Database> db_ = HandOrdered();
 
   private slots:
     // A jump to a species: with a chosen line the species keeps it, without one the page
@@ -97,8 +108,7 @@ class TestBrowse : public QObject {
         // clang-format on
     }
     void relisted() {
-        static const std::unique_ptr<Database> db = HandOrdered();
-        const ViewState to = Relisted(*db,
+        const ViewState to = Relisted(*db_,
                                       {.language = Language(In("language")),
                                        .listOrder = Order(In("order")),
                                        .topRow = In("topRow"),
@@ -325,6 +335,68 @@ class TestBrowse : public QObject {
     void barCycle() {
         QFETCH(Fills, fills);
         QTEST(NextBarFills(fills, {0xB, 0x3, 0xD}), "next");
+    }
+
+    // Typing to find: keys come 100 ms apart; "." makes the next come after exactly the
+    // interval (400 ms), "|" after a pause one millisecond longer.
+    void typing_data() {
+        for (const char* column : {"order", "language", "top", "selected"}) {
+            QTest::addColumn<int>(column);
+        }
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("selectedRow");
+        QTest::addColumn<int>("topRow");
+        // clang-format off
+        QTest::newRow("a letter: the next name it begins, the line kept") << 0 << 1 << 1 << 5 << "b" << 40 << 36;
+        QTest::newRow("a second letter: a fitting match stays") << 0 << 1 << 1 << 1 << "br" << 3 << 3;
+        QTest::newRow("case does not matter, a hyphen is a character") << 0 << 1 << 1 << 1 << "BrIsK-t" << 60 << 60;
+        QTest::newRow("a longer text moves on when the match stops fitting") << 0 << 1 << 1 << 1 << "brist" << 200 << 200;
+        QTest::newRow("wraps past the last row") << 0 << 1 << 236 << 240 << "b" << 3 << 1;
+        QTest::newRow("the same letter after a pause: the next name") << 0 << 1 << 1 << 1 << "b|b" << 40 << 40;
+        QTest::newRow("the same letter in quick succession: on each time") << 0 << 1 << 1 << 1 << "bbb" << 60 << 60;
+        QTest::newRow("a pause starts a new text") << 0 << 1 << 1 << 1 << "b|a" << 10 << 10;
+        QTest::newRow("exactly the interval keeps the text") << 0 << 1 << 1 << 1 << "br.a" << 3 << 3;
+        QTest::newRow("a new letter starts after the chosen row") << 0 << 1 << 1 << 10 << "a" << 250 << 236;
+        QTest::newRow("a letter no name begins changes nothing") << 0 << 1 << 20 << 25 << "q" << 25 << 20;
+        QTest::newRow("a text that stops fitting changes nothing") << 0 << 1 << 1 << 1 << "brx" << 3 << 3;
+        QTest::newRow("alphabetical: the rows of that order") << 2 << 0 << 1 << 1 << "б" << 52 << 52;
+        QTest::newRow("digits: the species, passing 1 and 12") << 0 << 1 << 20 << 20 << "125" << 125 << 125;
+        QTest::newRow("digits in the alphabetical order") << 2 << 0 << 1 << 1 << "125" << 127 << 112;
+        QTest::newRow("a number beyond 251 changes nothing") << 0 << 1 << 1 << 1 << "252" << 25 << 25;
+        QTest::newRow("zero changes nothing") << 0 << 1 << 20 << 25 << "0" << 25 << 20;
+        QTest::newRow("digits then letters: the letters find nothing") << 0 << 1 << 1 << 1 << "12b" << 12 << 12;
+        QTest::newRow("digits, a pause, letters") << 0 << 1 << 1 << 1 << "12|b" << 40 << 40;
+        QTest::newRow("Russian: a Cyrillic start") << 0 << 0 << 1 << 1 << "бор" << 40 << 40;
+        QTest::newRow("Russian: a Latin start finds nothing") << 0 << 0 << 1 << 1 << "b" << 1 << 1;
+        // clang-format on
+    }
+    void typing() {
+        constexpr int kInterval = 400;  // ms, the application's keyboard input interval
+        QFETCH(QString, keys);
+        int top = In("top"), selected = In("selected");
+        TypedSearch search;
+        qint64 now = 1000, gap = 100;
+        for (const QChar key : keys) {
+            if (key == u'.' || key == u'|') {
+                gap = key == u'.' ? kInterval : kInterval + 1;
+                continue;
+            }
+            now += gap;
+            gap = 100;
+            QVERIFY(IsSearchCharacter(key));
+            search.type(QString(key), now, kInterval);
+            const std::optional<int> row =
+                FindTypedRow(*db_, Language(In("language")), Order(In("order")), selected,
+                             search.text(), search.fresh());
+            if (row) {  // as the window applies it: the line the list marks, the jump
+                const int line =
+                    selected >= top && selected - top < kListLines ? selected - top : -1;
+                selected = *row;
+                top = TopRowAfterJump(top, selected, line);
+            }
+        }
+        QTEST(selected, "selectedRow");
+        QTEST(top, "topRow");
     }
 };
 

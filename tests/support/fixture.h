@@ -47,7 +47,7 @@ inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {})
     return LoadDatabase(EncodeResource(f));
 }
 
-// The viewer's pages, counting how often the card asks them to refresh.
+// The viewer's pages, counting the card's rebuilds (each ShowSpecies refreshes the pages).
 struct CountingPages : pages::DetailPages {
     using DetailPages::DetailPages;
     int refreshes = 0;
@@ -57,8 +57,8 @@ struct CountingPages : pages::DetailPages {
     }
 };
 
-// The viewer as main builds it, shown and loaded, with pages that count card rebuilds (every
-// ShowSpecies refreshes the pages), counting list refills and the exits it asks for.
+// The viewer as main builds it, shown and loaded over the hand-ordered database (with `edit`
+// applied to its fields first), counting card rebuilds, list refills and the exits it asks for.
 struct Window {
     std::unique_ptr<Database> db;
     ViewState view;
@@ -67,7 +67,6 @@ struct Window {
     Form* form;
     int refills = 0, exits = 0;
 
-    // Over the hand-ordered database, with `edit` applied to its fields first.
     explicit Window(const FieldEdit& edit = {})
         : db(HandOrderedDatabase(edit)),
           viewer(BuildViewer(*db, view, {},
@@ -100,9 +99,8 @@ struct Window {
     void clickLabel(const char* name, int index = -1) const { click(label(name, index)); }
     void clickOrder(int order) const { click(get<toolkit::OptionButton>("optMODE", order)); }
     void clickLine(int line) const {
-        QListWidget* l = list();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->item(line)).center());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(line)).center());
     }
     // What scrolling does: a new first row, then a refill.
     void scrollTo(int topRow) {
@@ -115,7 +113,7 @@ struct Window {
         view.selectedRow = FindRowOfSpecies(*db, view.language, view.listOrder, number) + 1;
         form->ShowSpecies();
     }
-    // The state scrolling and clicking reach: row `selectedRow` chosen, the page from `topRow`;
+    // Row `selectedRow` chosen and the page from `topRow`, as scrolling and clicking reach it;
     // the counts start from here.
     void at(int topRow, int selectedRow) {
         view.selectedRow = selectedRow;
@@ -124,14 +122,10 @@ struct Window {
         refills = pages.refreshes = 0;
     }
     bool anyTimer() const {
-        for (const char* name : {"tUP", "tDOWN"}) {
-            for (int i = 0; i < 2; ++i) {
-                if (get<toolkit::Timer>(name, i)->enabled()) {
-                    return true;
-                }
-            }
-        }
-        return false;
+        const auto on = [this](const char* bar, int i) {
+            return get<toolkit::Timer>(bar, i)->enabled();
+        };
+        return on("tUP", 0) || on("tUP", 1) || on("tDOWN", 0) || on("tDOWN", 1);
     }
 };
 
