@@ -65,8 +65,8 @@ void Label::setAlignment(Qt::Alignment alignment) {
 }
 
 QRect Label::textRect() const {
-    const int b = border_ ? 1 : 0;
-    return rect().adjusted(b, b + kAccentRoom, -b, -b);
+    const int b = border_ ? zoom() : 0;
+    return rect().adjusted(b, b + kAccentRoom * zoom(), -b, -b);
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -83,7 +83,7 @@ void Label::paintEvent(QPaintEvent*) {
         }
     }
     if (border_) {
-        DrawBorder(painter, rect());
+        DrawBorder(painter, rect(), zoom());
     }
 }
 
@@ -109,7 +109,7 @@ void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
     if (border_) {
-        DrawBorder(painter, rect());
+        DrawBorder(painter, rect(), zoom());
     }
 }
 
@@ -123,6 +123,10 @@ Line::Line(QWidget* parent, int index, QPoint from, QPoint to) : QWidget(parent)
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Each 1x pixel becomes a zoom x zoom block, as the shapes' edges do.
+    if (zoom() > 1) {
+        painter.scale(zoom(), zoom());
+    }
     // Pixel centres, so the line covers the same layout pixels at every scale factor.
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
@@ -139,16 +143,30 @@ bool Image::setPicture(int number) {
         clearPicture();
         return false;
     }
-    picture_ = std::move(picture);
+    source_ = std::move(picture);
     number_ = number;
-    MarkOpaqueIfCovered();
-    update();
+    Scale();
     return true;
 }
 
 void Image::clearPicture() {
-    picture_ = QPixmap();
+    source_ = QPixmap();
     number_ = 0;
+    Scale();
+}
+
+void Image::setZoom(int zoom) {
+    Zoomed::setZoom(zoom);
+    Scale();
+}
+
+void Image::Scale() {
+    // Scaled once here rather than through the painter on every paint: a held key repaints
+    // the card's picture every step, and a plain copy is the cheapest paint there is.
+    picture_ = zoom() == 1 || source_.isNull()
+                   ? source_
+                   : source_.scaled(source_.size() * zoom(), Qt::IgnoreAspectRatio,
+                                    Qt::FastTransformation);
     MarkOpaqueIfCovered();
     update();
 }
