@@ -390,6 +390,16 @@ xdotool key ctrl+0
 zoomed_to 377 349 || fail "ctrl+0: size ${ww}x$wh, want 377x349"
 expect "back at zoom 1: English label chosen" 265 9 FFFF00
 expect_row "back at zoom 1: the list where typing left it" 125 1
+# Ctrl and the wheel: over the card's picture they zoom, over the list they scroll it.
+xdotool mousemove --sync $((wx + 100)) $((wy + 100)) keydown ctrl click 4 keyup ctrl
+zoomed_to 754 698 || fail "ctrl+wheel over the picture: size ${ww}x$wh, want 754x698"
+xdotool mousemove --sync $((wx + 600)) $((wy + 200)) keydown ctrl click 5 keyup ctrl
+sleep 0.3
+geometry
+[ "$ww" = 754 ] || fail "ctrl+wheel over the list zoomed to ${ww}x$wh"
+xdotool mousemove --sync $((wx + 100)) $((wy + 100)) keydown ctrl click 5 keyup ctrl
+zoomed_to 377 349 || fail "ctrl+wheel back over the picture: size ${ww}x$wh, want 377x349"
+expect_row "ctrl+wheel over the list scrolled it" 126 1
 
 # The two ways out, each with status 0.
 ends_with_zero() {  # ends_with_zero how
