@@ -123,13 +123,23 @@ Line::Line(QWidget* parent, int index, QPoint from, QPoint to) : QWidget(parent)
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // Each 1x pixel becomes a zoom x zoom block, as the shapes' edges do.
-    if (zoom() > 1) {
-        painter.scale(zoom(), zoom());
+    const auto draw = [this](QPainter& on) {
+        // Pixel centres, so the line covers the same layout pixels at every scale factor.
+        on.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
+        on.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+    };
+    if (zoom() == 1) {
+        draw(painter);
+        return;
     }
-    // Pixel centres, so the line covers the same layout pixels at every scale factor.
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+    // Drawn at 1x and each pixel made a zoom x zoom block, so a slanting line (the close
+    // box's cross) has the same steps as at 1x, only larger.
+    QImage line(size() / zoom(), QImage::Format_ARGB32_Premultiplied);
+    line.fill(Qt::transparent);
+    QPainter onLine(&line);
+    draw(onLine);
+    onLine.end();
+    painter.drawImage(rect(), line);
 }
 
 Image::Image(QWidget* parent, int index) : MouseElement(parent, index) {}
