@@ -125,7 +125,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     for (const auto& [key, step] :
          {std::pair{Qt::Key_Equal, 1}, {Qt::Key_Plus, 1}, {Qt::Key_Minus, -1}, {Qt::Key_0, 0}}) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, step] { StepZoom(step); });
+        connect(shortcut, &QShortcut::activated, this, [this, by = step] { StepZoom(by); });
     }
     Centre();
 }
