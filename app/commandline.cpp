@@ -8,8 +8,8 @@ namespace zentaloger {
 
 namespace {
 
-const QString kUsage =
-    QStringLiteral("Usage: zentaloger [-h | --help] [-v | --version] [Qt window system options]\n");
+const QString kUsage = QStringLiteral(
+    "Usage: zentaloger [-h | --help] [-v | --version] [--zoom N] [Qt window system options]\n");
 
 const QString kHelp = kUsage + QStringLiteral(
                                    "Zentaloger: a field guide to all 251 Zentari, in English "
@@ -18,6 +18,11 @@ const QString kHelp = kUsage + QStringLiteral(
                                    "Options:\n"
                                    "  -h, --help     Show this help and exit.\n"
                                    "  -v, --version  Show the version and exit.\n"
+                                   "  --zoom N       Open the window at N times its size, N from "
+                                   "1 to 4\n"
+                                   "                 (as far as it fits on the screen); Ctrl+=, "
+                                   "Ctrl+- and\n"
+                                   "                 Ctrl+0 change the zoom while it runs.\n"
                                    "\n"
                                    "Qt's window system options are accepted as well, among them\n"
                                    "-platform NAME, -display DISPLAY, -qwindowgeometry WxH+X+Y "
@@ -67,14 +72,17 @@ QString AsWritten(const QStringList& arguments, const QString& name) {
 
 }  // namespace
 
-std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
+std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments,
+                                                 StartOptions* options) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), so ours are read the same way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption zoom(QStringLiteral("zoom"), QString(), QStringLiteral("N"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(zoom);
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -113,10 +121,23 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
         return Mistake(QStringLiteral("unexpected argument '%1'")
                            .arg(parser.positionalArguments().constFirst()));
     }
+    StartOptions start;
+    if (parser.isSet(zoom)) {
+        const QString value = parser.value(zoom);
+        bool number = false;
+        start.zoom = value.toInt(&number);
+        if (!number || start.zoom < 1 || start.zoom > 4) {
+            return Mistake(QStringLiteral("%1 takes a whole number from 1 to 4, not '%2'")
+                               .arg(AsWritten(arguments, zoom.names().constFirst()), value));
+        }
+    }
+    if (options) {
+        *options = start;
+    }
     return std::nullopt;
 }
 
-std::optional<int> HandleCommandLine(int argc, char** argv) {
+std::optional<int> HandleCommandLine(int argc, char** argv, StartOptions* options) {
     QGuiApplication::setApplicationName(QStringLiteral("zentaloger"));
     QGuiApplication::setApplicationVersion(QStringLiteral(ZENTALOGER_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZENTALOGER_APP_ID));
@@ -124,7 +145,7 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const std::optional<CommandLineAnswer> answer = ReadCommandLine(arguments);
+    const std::optional<CommandLineAnswer> answer = ReadCommandLine(arguments, options);
     if (!answer) {
         return std::nullopt;
     }

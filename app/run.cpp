@@ -26,7 +26,8 @@ void ReportStartupError(const QString& message) {
 }  // namespace
 
 int RunViewer(int argc, char* argv[], const QString& resourcePath) {
-    if (const std::optional<int> status = HandleCommandLine(argc, argv)) {
+    StartOptions options;
+    if (const std::optional<int> status = HandleCommandLine(argc, argv, &options)) {
         return *status;
     }
     std::optional<QApplication> application;
@@ -48,6 +49,12 @@ int RunViewer(int argc, char* argv[], const QString& resourcePath) {
     const std::unique_ptr<Viewer> viewer =
         BuildViewer(state, [](int status) { QCoreApplication::exit(status); });
     viewer->Load();
+    // Before the first show, so the window opens centred at its size; on a screen too small
+    // for the zoom asked for, at the largest that fits.
+    int zoom = options.zoom;
+    while (zoom > 1 && !viewer->form().setZoom(zoom)) {
+        --zoom;
+    }
     viewer->form().show();
     return app.exec();
 }

@@ -27,7 +27,8 @@ class TestCommandLine : public QObject {
         QTest::addColumn<int>("stream");
         QTest::addColumn<QString>("firstLine");  // with status 1, how it starts
         const QString viewerUsage = QStringLiteral(
-            "Usage: zentaloger [-h | --help] [-v | --version] [Qt window system options]");
+            "Usage: zentaloger [-h | --help] [-v | --version] [--zoom N] [Qt window system "
+            "options]");
         const QString toolUsage = QStringLiteral("Usage: zentadata compile SOURCES OUT");
         const QString version = QStringLiteral(ZENTALOGER_VERSION);
         const QString cannot = QStringLiteral("zentaloger: cannot open a window: ");
@@ -46,6 +47,8 @@ class TestCommandLine : public QObject {
         row("viewer Qt option values are not arguments", kViewer,
             {"-display", ":7", "-style", "fusion", "-qwindowtitle", "T", "--frobnicate"}, 2, kErr,
             "zentaloger: unknown option '--frobnicate'");
+        row("viewer --zoom out of range", kViewer, {"--zoom", "5"}, 2, kErr,
+            "zentaloger: --zoom takes a whole number from 1 to 4, not '5'");
         row("viewer stray argument", kViewer, {"file.txt"}, 2, kErr,
             "zentaloger: unexpected argument 'file.txt'");
         row("viewer Qt option without its value", kViewer, {"-platform"}, 2, kErr,

@@ -7,15 +7,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "browse/listrules.h"
 #include "browse/thumb.h"
 #include "database/pictures.h"
+#include "wheel/wheelcapture.h"
 #include "window/placement.h"
 #include "window/toolkit/bitmap.h"
 #include "window/typefind.h"
@@ -31,7 +35,7 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     setObjectName(QStringLiteral("ZENTALOG"));
     setWindowTitle(QStringLiteral("Zentaloger"));
     setAccessibleName(QStringLiteral("Zentaloger"));
-    setFixedSize(toolkit::Px(kWindowWidthTwips), toolkit::Px(kWindowHeightTwips));
+    setFixedSize(WindowSize(1));
     FixLook();
     setFont(toolkit::Font(toolkit::kFontPx, false));
 
@@ -101,13 +105,13 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
     // A press on the thumb grabs the window too: a move there that no drag holds moves it.
     connect(scroller_, &Label::mouseDown, this, [this](int, int, int, int x, int y) {
         GrabWindow(scroller_->mapToGlobal(
-            QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel)));
+            QPoint(toolkit::PixelsAt(x, zoom()), toolkit::PixelsAt(y, zoom()))));
     });
 
     // The large picture moves the window like the background.
     const auto global = [this](int x, int y) {
         return picture_->mapToGlobal(
-            QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel));
+            QPoint(toolkit::PixelsAt(x, zoom()), toolkit::PixelsAt(y, zoom())));
     };
     connect(picture_, &toolkit::Image::mouseDown, this,
             [this, global](int, int, int, int x, int y) { GrabWindow(global(x, y)); });
@@ -115,7 +119,45 @@ Form::Form(const Database& db, ViewState& view, toolkit::Pages& pages)
             [this, global](int, int button, int, int x, int y) {
                 BackgroundMove(button, global(x, y));
             });
+    // The zoom keys are the window's, whichever element has the focus: as shortcuts they are
+    // taken before the focused element sees them, so the list and its key table never do.
+    // Ctrl with the keypad's + - 0 matches them too.
+    for (const auto& [key, step] :
+         {std::pair{Qt::Key_Equal, 1}, {Qt::Key_Plus, 1}, {Qt::Key_Minus, -1}, {Qt::Key_0, 0}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, by = step] { StepZoom(by); });
+    }
     Centre();
+}
+
+bool Form::StepZoom(int step) {
+    return setZoom(step == 0 ? toolkit::kMinZoom
+                             : std::clamp(zoom() + step, toolkit::kMinZoom, toolkit::kMaxZoom));
+}
+
+bool Form::setZoom(int zoom) {
+    if (zoom < toolkit::kMinZoom || zoom > toolkit::kMaxZoom) {
+        return false;
+    }
+    const QSize size = WindowSize(zoom);
+    const QScreen* screen = this->screen();
+    if (zoom == this->zoom() || (screen && !FitsOn(screen->geometry(), size))) {
+        return zoom == this->zoom();
+    }
+    setFixedSize(size);
+    setFont(toolkit::Font(toolkit::kFontPx, false, zoom));
+    QToolTip::setFont(toolkit::Font(toolkit::kFontPx, false, zoom));
+    toolkit::ApplyZoom(elements_, zoom);
+    if (!isVisible()) {
+        Centre();
+    } else if (screen) {
+        move(ResizedPosition(screen->geometry(), pos(), size));
+    }
+    return true;
+}
+
+QSize Form::WindowSize(int zoom) {
+    return QSize(toolkit::Px(kWindowWidthTwips), toolkit::Px(kWindowHeightTwips)) * zoom;
 }
 
 void Form::FixLook() {
@@ -272,10 +314,28 @@ void Form::mousePressEvent(QMouseEvent* event) {
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
-    const double y = event->position().y() * toolkit::kTwipsPerPixel;
+    const double y = event->position().y() * toolkit::kTwipsPerPixel / zoom();
     const int button = toolkit::ButtonOf(event->buttons());
     if (!navigation_->BackgroundMouseMove(button, y)) {
         BackgroundMove(button, event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+void Form::wheelEvent(QWheelEvent* event) {
+    // Here come the wheel turns over every element but the list, whose turns the wheel
+    // capture takes whatever the modifiers. Small steps add up to a notch, as there.
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        zoomWheel_ = 0;
+        event->ignore();
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    zoomWheel_ = (zoomWheel_ < 0) == (delta < 0) ? zoomWheel_ + delta : delta;
+    while (std::abs(zoomWheel_) >= wheel::kNotch) {
+        const int step = zoomWheel_ > 0 ? 1 : -1;
+        zoomWheel_ -= step * wheel::kNotch;
+        StepZoom(step);
     }
     event->accept();
 }

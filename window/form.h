@@ -48,6 +48,16 @@ class Form : public QWidget {
     void lstZENTARI_Click();
     void lblEXIT_Click();
 
+    // The whole window drawn at `zoom` (kMinZoom..kMaxZoom) times its size, everything else
+    // as it was. A zoom at which the window would not fit on its screen is not taken (false).
+    // Shown, the window keeps its top-left corner as far as it stays on the screen; not yet
+    // shown, it is centred at its new size.
+    int zoom() const { return elements_.zoom(); }
+    bool setZoom(int zoom);
+    // Ctrl+= and Ctrl++ (+1), Ctrl+- (-1) and Ctrl+0 (0, back to 1x); Ctrl and the wheel
+    // outside the list.
+    bool StepZoom(int step);
+
   signals:
     // The close box, F4 or the window manager's close: the program ends now.
     void exitRequested();
@@ -56,6 +66,7 @@ class Form : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -72,6 +83,8 @@ class Form : public QWidget {
     // window is idle, so that stepping through the list only swaps pictures in.
     void PrepareNeighbours();
     void Centre();
+    // The window's fixed size at `zoom`.
+    static QSize WindowSize(int zoom);
 
     const Database& db_;
     ViewState& view_;
@@ -96,6 +109,7 @@ class Form : public QWidget {
     bool dragging_ = false;
     bool systemMove_ = false;
     QPoint grabPointer_, grabWindow_;
+    int zoomWheel_ = 0;  // 120ths of a notch of Ctrl and the wheel not yet turned into a step
 };
 
 }  // namespace zentaloger

@@ -83,8 +83,8 @@ Navigation::Navigation(QWidget* window, ViewState& view, const toolkit::Elements
         scroller, &Label::mouseMove, this, [this, scroller](int, int button, int, int x, int y) {
             if (!BackgroundMouseMove(button, ThumbTop(view_.topRow) + y)) {
                 hooks_.backgroundMove(
-                    button, scroller->mapToGlobal(
-                                QPoint(x / toolkit::kTwipsPerPixel, y / toolkit::kTwipsPerPixel)));
+                    button, scroller->mapToGlobal(QPoint(toolkit::PixelsAt(x, scroller->zoom()),
+                                                         toolkit::PixelsAt(y, scroller->zoom()))));
             }
         });
 

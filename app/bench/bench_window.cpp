@@ -13,10 +13,13 @@
 //           16-row QListWidget refilled and repainted the same way;
 //   wheel   100 wheel notches queued at once over the list, through the wheel capture, until
 //           all are handled and what changed repainted;
+//   zoom 2  ShowSpecies and its repaint at zoom 2, and a zoom change between 1 and 2 with its
+//           repaint;
 //   keys    Down held with key auto-repeat at 30 repeats per second from the first row to the
-//           last with each page open in turn, every step (the key, the list's scroll or line,
-//           the card and the pages, the repaint of what changed): slowest, 99th, median;
-//           beside them, at the same pace, fixed work as long as the median step;
+//           last with each page open in turn, at zoom 1 and then at zoom 2, every step (the key,
+//           the list's scroll or line, the card and the pages, the repaint of what changed):
+//           slowest, 99th, median; beside them, at the same pace, fixed work as long as the median
+//           step;
 //   typed   on each page after its held Down, a character typed at the same pace, each after
 //           a pause so it is a new search: the first letter of a name, which finds the next
 //           row with that letter (the key, the search over all rows, the refill, the card
@@ -203,12 +206,14 @@ void HeldDown(zentaloger::StartupState& state, zentaloger::Form& form,
     }
     // The machine's other work can hold a step up; the thread's own CPU time shows the
     // step's cost without it.
+    const int zoom = form.zoom();
     std::printf(
-        "Down held at 30/s on the %s page, %zu steps: slowest %.2f ms (CPU %.2f ms), 99th %.2f "
-        "ms, median %.2f ms, %zd over 2 ms (limit 2 each)\n",
-        names[page], steps.size(), *std::max_element(steps.begin(), steps.end()),
+        "Down held at 30/s on the %s page at zoom %d, %zu steps: slowest %.2f ms (CPU %.2f ms), "
+        "99th %.2f ms, median %.2f ms, %zd over 2 ms (limit %s)\n",
+        names[page], zoom, steps.size(), *std::max_element(steps.begin(), steps.end()),
         *std::max_element(cpuSteps.begin(), cpuSteps.end()), Percentile(steps, 0.99), Median(steps),
-        std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2; }));
+        std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2; }),
+        zoom == 1 ? "2 each" : "median 4");
     std::printf(
         "  baseline, fixed work as long as the median step: slowest %.2f ms, 99th %.2f ms, "
         "median %.2f ms, %zd over 2 ms\n",
@@ -306,10 +311,15 @@ int main(int argc, char* argv[]) {
     if (keysOnly) {
         // `bench_window keys N` holds Down on page N (0 statistics .. 5 HM) only.
         const int only = argc > 2 ? std::atoi(argv[2]) : -1;
-        for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
-            if (only < 0 || page == only) {
-                HeldDown(state, form, pages, page);
-                Typed(state, form, pages, page);
+        for (int zoom : {1, 2}) {
+            form.setZoom(zoom);
+            for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
+                if (only < 0 || page == only) {
+                    HeldDown(state, form, pages, page);
+                    if (zoom == 1) {
+                        Typed(state, form, pages, page);
+                    }
+                }
             }
         }
         return 0;
@@ -330,6 +340,22 @@ int main(int argc, char* argv[]) {
         form.repaint();
     });
     std::printf("ShowSpecies (every page refreshed) + repaint: %.1f us (limit 2000)\n", card);
+    // The same at zoom 2, four times the pixels; and a zoom change itself, with its repaint.
+    const double zoomIn = MedianMicros(40, [&](int i) {
+        form.setZoom(1 + (i + 1) % 2);
+        form.repaint();
+    });
+    form.setZoom(2);
+    const double card2 = MedianMicros(500, [&](int i) {
+        state.view.selectedRow = 1 + (i * 53) % 251;
+        form.ShowSpecies();
+        form.repaint();
+    });
+    form.setZoom(1);
+    std::printf(
+        "at zoom 2: ShowSpecies + repaint %.1f us (limit 2000); a zoom change + repaint %.1f ms "
+        "(limit 50)\n",
+        card2, zoomIn / 1000.0);
 
     const double pageSwitch = MedianMicros(600, [&](int i) {
         pages.ShowPage(i % zentaloger::pages::kPageCount);
@@ -467,6 +493,11 @@ int main(int argc, char* argv[]) {
     for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
         HeldDown(state, form, pages, page);
         Typed(state, form, pages, page);
+    }
+    // At zoom 2 a step paints four times the pixels.
+    form.setZoom(2);
+    for (int page = 0; page < zentaloger::pages::kPageCount; ++page) {
+        HeldDown(state, form, pages, page);
     }
     return 0;
 }

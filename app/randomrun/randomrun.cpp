@@ -65,7 +65,8 @@ const Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,   Qt::K
                          Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,   Qt::Key_End,
                          Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Tab,    Qt::Key_Backspace,
                          Qt::Key_Space,  Qt::Key_Return,   Qt::Key_Escape, Qt::Key_A,
-                         Qt::Key_5,      Qt::Key_F1,       Qt::Key_Delete, Qt::Key_Insert};
+                         Qt::Key_5,      Qt::Key_F1,       Qt::Key_Delete, Qt::Key_Insert,
+                         Qt::Key_Equal,  Qt::Key_Minus,    Qt::Key_0};
 // What typing to find gets: letters of both alphabets in both cases, digits, blank, hyphen,
 // apostrophe, and a few characters no search takes.
 const QString kTyped = QStringLiteral("abrzABRZабвзАБВЗ0123456789 -'.,/!");
@@ -356,7 +357,16 @@ struct RandomRun::Session {
                 .arg(v.selectedRow)
                 .arg(number);
         }
-        const int thumb = toolkit::Px(int(std::lround(ThumbTop(v.topRow))));
+        // Ctrl and the wheel outside the list zoom the window: its size and every place in it
+        // are the zoom times their 1x pixels.
+        const int zoom = form.zoom();
+        if (form.size() != QSize(377, 349) * zoom) {
+            return QStringLiteral("the window is %1 x %2 at zoom %3")
+                .arg(form.width())
+                .arg(form.height())
+                .arg(zoom);
+        }
+        const int thumb = toolkit::Px(int(std::lround(ThumbTop(v.topRow)))) * zoom;
         if (get(kScrollThumb)->y() != thumb) {
             return QStringLiteral("the thumb stands at %1 px, not at %2 px for row %3")
                 .arg(get(kScrollThumb)->y())

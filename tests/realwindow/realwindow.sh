@@ -5,7 +5,7 @@
 # chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
 # when its background is dragged, moves through the list by the bars (held with either
 # button), the thumb, the wheel and the keys, finds a species by its typed number and by the
-# start of its name, and ends with status 0 when its close box is
+# start of its name, zooms to twice its size and back by the keys, and ends with status 0 when its close box is
 # clicked or F4 is pressed.
 #   realwindow.sh /path/to/zentaloger
 # Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
@@ -365,6 +365,41 @@ for _ in $(seq 30); do
 done
 same_pictures "$work/typed-number.png" "$work/typed-name.png" ||
     fail "typed anvilh: the card does not show species 125 as typing 125 did"
+
+# ---- Zoom. Ctrl+= doubles the window, which keeps its top-left corner as far as it stays on
+# the screen; the same elements lie at doubled places, and a click there reaches them; Ctrl+0
+# returns to 377 x 349.
+zoomed_to() {  # zoomed_to width height: waits (up to 3 s) for that size
+    for _ in $(seq 30); do
+        geometry
+        [ "$ww" = "$1" ] && [ "$wh" = "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+xdotool key ctrl+equal
+zoomed_to 754 698 || fail "ctrl+equal: size ${ww}x$wh, want 754x698"
+[ "$wx" -ge 0 ] && [ "$wy" -ge 0 ] && [ $((wx + ww)) -le 1024 ] && [ $((wy + wh)) -le 768 ] ||
+    fail "zoom 2: the window at $wx,$wy leaves the screen"
+expect "zoom 2: English label chosen" 530 18 FFFF00
+click 626 24
+expect "zoom 2: a click on the Russian label's doubled place" 626 18 FFFF00
+click 530 24
+expect "zoom 2: English again" 530 18 FFFF00
+xdotool key ctrl+0
+zoomed_to 377 349 || fail "ctrl+0: size ${ww}x$wh, want 377x349"
+expect "back at zoom 1: English label chosen" 265 9 FFFF00
+expect_row "back at zoom 1: the list where typing left it" 125 1
+# Ctrl and the wheel: over the card's picture they zoom, over the list they scroll it.
+xdotool mousemove --sync $((wx + 100)) $((wy + 100)) keydown ctrl click 4 keyup ctrl
+zoomed_to 754 698 || fail "ctrl+wheel over the picture: size ${ww}x$wh, want 754x698"
+xdotool mousemove --sync $((wx + 600)) $((wy + 200)) keydown ctrl click 5 keyup ctrl
+sleep 0.3
+geometry
+[ "$ww" = 754 ] || fail "ctrl+wheel over the list zoomed to ${ww}x$wh"
+xdotool mousemove --sync $((wx + 100)) $((wy + 100)) keydown ctrl click 5 keyup ctrl
+zoomed_to 377 349 || fail "ctrl+wheel back over the picture: size ${ww}x$wh, want 377x349"
+expect_row "ctrl+wheel over the list scrolled it" 126 1
 
 # The two ways out, each with status 0.
 ends_with_zero() {  # ends_with_zero how

@@ -90,6 +90,9 @@ QObject* Create(const ElementRow& row, int k, QWidget* parent) {
     if (font != parent->font()) {
         widget->setFont(font);  // most elements take the window's own font unchanged
     }
+    if (widget->testAttribute(Qt::WA_SetFont)) {  // its own font, also the list's
+        dynamic_cast<Zoomed&>(*widget).setDesignFont(row.small ? kSmallFontPx : kFontPx, row.bold);
+    }
     if (row.toolTip) {
         widget->setToolTip(QString::fromUtf16(row.toolTip));
     }
@@ -123,6 +126,30 @@ void BuildLayout(QWidget* window, std::span<const RowGroup> frontToBack, Element
             }
         }
     }
+}
+
+void ApplyZoom(Elements& elements, int zoom) {
+    const int from = elements.zoom();
+    if (zoom == from) {
+        return;
+    }
+    elements.forEach([from, zoom](QObject* element) {
+        auto* widget = qobject_cast<QWidget*>(element);
+        auto* zoomed = dynamic_cast<Zoomed*>(element);
+        if (!widget || !zoomed) {
+            return;  // a timer
+        }
+        // Every place is `from` times its 1x rectangle (the builder's and the handlers'
+        // moves keep it so), so dividing first is exact.
+        const QRect r = widget->geometry();
+        widget->setGeometry(r.x() / from * zoom, r.y() / from * zoom, r.width() / from * zoom,
+                            r.height() / from * zoom);
+        if (zoomed->fontPx() != 0) {
+            widget->setFont(Font(zoomed->fontPx(), zoomed->bold(), zoom));
+        }
+        zoomed->setZoom(zoom);
+    });
+    elements.setZoom(zoom);
 }
 
 }  // namespace zentaloger::toolkit

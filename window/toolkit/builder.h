@@ -62,4 +62,9 @@ Place PlaceOf(const ElementRow& row, int k);
 // throws std::logic_error naming it.
 void BuildLayout(QWidget* window, std::span<const RowGroup> frontToBack, Elements& elements);
 
+// Draws every element at `zoom` (kMinZoom..kMaxZoom): its place `zoom` times its pixel
+// rectangle at 1x, its own font at `zoom` times its size, its lines and pictures scaled
+// (see Zoomed). The window's own size and font are its owner's.
+void ApplyZoom(Elements& elements, int zoom);
+
 }  // namespace zentaloger::toolkit

@@ -32,10 +32,21 @@ class Elements {
     // Registers an element under its objectName; a second element of the same name throws.
     void add(QObject* element);
     qsizetype size() const { return byName_.size(); }
+    template <typename F>
+    void forEach(F f) const {
+        for (QObject* element : byName_) {
+            f(element);
+        }
+    }
+
+    // The zoom every element is drawn at (see ApplyZoom in builder.h).
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom) { zoom_ = zoom; }
 
   private:
     [[noreturn]] static void Fail(const char* name, int index, const char* kind, QObject* found);
     QHash<QString, QObject*> byName_;
+    int zoom_ = 1;
 };
 
 }  // namespace zentaloger::toolkit

@@ -65,8 +65,8 @@ void Label::setAlignment(Qt::Alignment alignment) {
 }
 
 QRect Label::textRect() const {
-    const int b = border_ ? 1 : 0;
-    return rect().adjusted(b, b + kAccentRoom, -b, -b);
+    const int b = border_ ? zoom() : 0;
+    return rect().adjusted(b, b + kAccentRoom * zoom(), -b, -b);
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -83,7 +83,7 @@ void Label::paintEvent(QPaintEvent*) {
         }
     }
     if (border_) {
-        DrawBorder(painter, rect());
+        DrawBorder(painter, rect(), zoom());
     }
 }
 
@@ -109,7 +109,7 @@ void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
     if (border_) {
-        DrawBorder(painter, rect());
+        DrawBorder(painter, rect(), zoom());
     }
 }
 
@@ -123,9 +123,23 @@ Line::Line(QWidget* parent, int index, QPoint from, QPoint to) : QWidget(parent)
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // Pixel centres, so the line covers the same layout pixels at every scale factor.
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+    const auto draw = [this](QPainter& on) {
+        // Pixel centres, so the line covers the same layout pixels at every scale factor.
+        on.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
+        on.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+    };
+    if (zoom() == 1) {
+        draw(painter);
+        return;
+    }
+    // Drawn at 1x and each pixel made a zoom x zoom block, so a slanting line (the close
+    // box's cross) has the same steps as at 1x, only larger.
+    QImage line(size() / zoom(), QImage::Format_ARGB32_Premultiplied);
+    line.fill(Qt::transparent);
+    QPainter onLine(&line);
+    draw(onLine);
+    onLine.end();
+    painter.drawImage(rect(), line);
 }
 
 Image::Image(QWidget* parent, int index) : MouseElement(parent, index) {}
@@ -139,16 +153,30 @@ bool Image::setPicture(int number) {
         clearPicture();
         return false;
     }
-    picture_ = std::move(picture);
+    source_ = std::move(picture);
     number_ = number;
-    MarkOpaqueIfCovered();
-    update();
+    Scale();
     return true;
 }
 
 void Image::clearPicture() {
-    picture_ = QPixmap();
+    source_ = QPixmap();
     number_ = 0;
+    Scale();
+}
+
+void Image::setZoom(int zoom) {
+    Zoomed::setZoom(zoom);
+    Scale();
+}
+
+void Image::Scale() {
+    // Scaled once here rather than through the painter on every paint: a held key repaints
+    // the card's picture every step, and a plain copy is the cheapest paint there is.
+    picture_ = zoom() == 1 || source_.isNull()
+                   ? source_
+                   : source_.scaled(source_.size() * zoom(), Qt::IgnoreAspectRatio,
+                                    Qt::FastTransformation);
     MarkOpaqueIfCovered();
     update();
 }

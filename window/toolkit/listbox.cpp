@@ -18,6 +18,12 @@ class RowDelegate : public QStyledItemDelegate {
     RowDelegate(QObject* parent, int rowHeight)
         : QStyledItemDelegate(parent), rowHeight_(rowHeight) {}
 
+    // Rows `zoom` times their height at 1x, the text `zoom` pixels in.
+    void setZoom(int rowHeight, int zoom) {
+        rowHeight_ = rowHeight * zoom;
+        indent_ = zoom;
+    }
+
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return {0, rowHeight_};
     }
@@ -32,8 +38,8 @@ class RowDelegate : public QStyledItemDelegate {
                                  : palette.color(QPalette::Text));
         painter->setFont(option.font);
         const QStaticText& text = LaidOut(index.data(Qt::DisplayRole).toString(), option.font);
-        // One pixel in from the left, the line's box centred in the row.
-        const QRectF box = option.rect.adjusted(1, 0, 0, 0);
+        // One pixel (at 1x) in from the left, the line's box centred in the row.
+        const QRectF box = option.rect.adjusted(indent_, 0, 0, 0);
         painter->drawStaticText(QPointF(box.x(), box.y() + (box.height() - lineHeight_) / 2), text);
     }
 
@@ -58,6 +64,7 @@ class RowDelegate : public QStyledItemDelegate {
 
     static constexpr qsizetype kMostLaidOut = 4096;
     int rowHeight_;
+    int indent_ = 1;
     mutable QFont font_;
     mutable qreal lineHeight_ = 0;
     mutable QHash<QString, QStaticText> laidOut_;
@@ -107,6 +114,16 @@ ListBox::ListBox(QWidget* parent, int rowHeight, QFont font)
             emit click();
         }
     });
+}
+
+void ListBox::setZoom(int zoom) {
+    Zoomed::setZoom(zoom);
+    static_cast<RowDelegate*>(itemDelegate())->setZoom(rowHeight_, zoom);
+    setLineWidth(zoom);
+    // The view keeps the rows' common size until it lays them out afresh.
+    setUniformItemSizes(false);
+    setUniformItemSizes(true);
+    doItemsLayout();
 }
 
 QString ListBox::list(int i) const {

@@ -47,9 +47,14 @@ void OptionButton::setColors(QColor fore, QColor back) {
 void OptionButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
-    // The round mark: a 9-px circle, filled in the middle when chosen.
-    const int d = qMin(kTextIndent - 4, height() - 2);
-    const QRect mark(1, (height() - d) / 2, d, d);
+    // The round mark: a 9-px circle, filled in the middle when chosen; laid out at 1x and
+    // drawn at the zoom.
+    const int z = zoom();
+    const int d = qMin(kTextIndent - 4, height() / z - 2);
+    const QRect mark(1, (height() / z - d) / 2, d, d);
+    if (z > 1) {
+        painter.scale(z, z);
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
@@ -60,14 +65,15 @@ void OptionButton::paintEvent(QPaintEvent*) {
         painter.drawEllipse(QRectF(mark).adjusted(2.5, 2.5, -2.5, -2.5));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.resetTransform();
     painter.setFont(font());
     painter.setPen(fore_);
-    painter.drawText(rect().adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(rect().adjusted(kTextIndent * z, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      caption_);
 }
 
 void OptionButton::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint t = TwipsOf(event);
+    const QPoint t = TwipsOf(event, zoom());
     emit mouseUp(index(), ButtonOf(event->button()), ShiftOf(event->modifiers()), t.x(), t.y());
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         // Choosing an option, even the one already chosen, raises its Click once.

@@ -9,9 +9,10 @@ class QPainter;
 
 namespace zentaloger::toolkit {
 
-// The event's position in twips, relative to the element.
-QPoint TwipsOf(const QMouseEvent* event);
-// A one-pixel outline in layout pixels: at a scale factor of 2 it is 2 device pixels wide.
-void DrawBorder(QPainter& painter, const QRect& r);
+// The event's position in twips, relative to the element drawn at `zoom`.
+QPoint TwipsOf(const QMouseEvent* event, int zoom);
+// An outline one pixel wide at 1x, `zoom` pixels at a zoom; in layout pixels, so at a scale
+// factor of 2 it is twice that in device pixels.
+void DrawBorder(QPainter& painter, const QRect& r, int zoom);
 
 }  // namespace zentaloger::toolkit

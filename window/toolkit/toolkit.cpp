@@ -31,10 +31,10 @@ void RegisterEmbeddedFonts() {
     }
 }
 
-QFont Font(int pixelSize, bool bold) {
+QFont Font(int pixelSize, bool bold, int zoom) {
     RegisterEmbeddedFonts();
     QFont font(g_family);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(pixelSize * zoom);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     // The condensed faces at the normal size, where the normal faces, fully hinted, are too
     // wide for the longest list labels; the normal face at the small size, where condensed
@@ -107,16 +107,16 @@ int KeyCodeOf(int qtKey) {
     return 0;
 }
 
-QPoint TwipsOf(const QMouseEvent* event) {
-    const QPointF p = event->position();
-    return {qRound(p.x() * kTwipsPerPixel), qRound(p.y() * kTwipsPerPixel)};
+QPoint TwipsOf(const QMouseEvent* event, int zoom) {
+    const QPointF p = event->position() * kTwipsPerPixel / zoom;
+    return {qRound(p.x()), qRound(p.y())};
 }
 
-void DrawBorder(QPainter& painter, const QRect& r) {
-    painter.fillRect(r.x(), r.y(), r.width(), 1, Qt::black);
-    painter.fillRect(r.x(), r.bottom(), r.width(), 1, Qt::black);
-    painter.fillRect(r.x(), r.y(), 1, r.height(), Qt::black);
-    painter.fillRect(r.right(), r.y(), 1, r.height(), Qt::black);
+void DrawBorder(QPainter& painter, const QRect& r, int zoom) {
+    painter.fillRect(r.x(), r.y(), r.width(), zoom, Qt::black);
+    painter.fillRect(r.x(), r.bottom() + 1 - zoom, r.width(), zoom, Qt::black);
+    painter.fillRect(r.x(), r.y(), zoom, r.height(), Qt::black);
+    painter.fillRect(r.right() + 1 - zoom, r.y(), zoom, r.height(), Qt::black);
 }
 
 }  // namespace zentaloger::toolkit

@@ -28,9 +28,41 @@ constexpr int Px(int twips) {
     return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-// The embedded fonts are registered once; Font() gives the text font at a pixel size.
+// The embedded fonts are registered once; Font() gives the text font at a design pixel size
+// (kFontPx or kSmallFontPx), drawn at `zoom` times that size.
 void RegisterEmbeddedFonts();
-QFont Font(int pixelSize, bool bold);
+QFont Font(int pixelSize, bool bold, int zoom = 1);
+
+// The window's zoom: the whole steps it can be drawn at.
+inline constexpr int kMinZoom = 1, kMaxZoom = 4;
+
+// Twips relative to an element to its pixels at `zoom` (toward zero, as the handlers divide).
+constexpr int PixelsAt(int twips, int zoom) {
+    return twips * zoom / kTwipsPerPixel;
+}
+
+// What every element shares at a zoom: its place, lines and pictures are `zoom` times their
+// size at 1x (each pixel repeated), its text the font at `zoom` times its size. Positions in
+// twips are converted with it, so the handlers and the rules see the same twips at every zoom.
+// ApplyZoom (builder.h) scales the place and the font, then calls setZoom.
+class Zoomed {
+  public:
+    virtual ~Zoomed() = default;
+    int zoom() const { return zoom_; }
+    virtual void setZoom(int zoom) { zoom_ = zoom; }
+    // The element's own font, at its design size; 0 while it takes its parent's.
+    int fontPx() const { return fontPx_; }
+    bool bold() const { return bold_; }
+    void setDesignFont(int pixelSize, bool bold) {
+        fontPx_ = pixelSize;
+        bold_ = bold;
+    }
+
+  private:
+    int zoom_ = 1;
+    int fontPx_ = 0;
+    bool bold_ = false;
+};
 
 // The Button mask of mouse events, as the handlers test it.
 enum Button : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
@@ -65,7 +97,7 @@ int ShiftOf(Qt::KeyboardModifiers modifiers);
 int KeyCodeOf(int qtKey);
 
 // Mouse events in the form's terms; MouseMove reports the buttons held during the move.
-class MouseElement : public QWidget {
+class MouseElement : public QWidget, public Zoomed {
     Q_OBJECT
   public:
     explicit MouseElement(QWidget* parent, int index);
@@ -120,11 +152,11 @@ class Label : public MouseElement {
     void setAlignment(Qt::Alignment alignment);
 
     // Placing in twips, as the handlers place it.
-    void setTop(int twips) { move(x(), Px(twips)); }
-    int left() const { return x() * kTwipsPerPixel; }
-    void setLeft(int twips) { move(Px(twips), y()); }
+    void setTop(int twips) { move(x(), Px(twips) * zoom()); }
+    int left() const { return x() / zoom() * kTwipsPerPixel; }
+    void setLeft(int twips) { move(Px(twips) * zoom(), y()); }
 
-    // The rectangle the text is laid out in: inside the border, and one pixel down, since
+    // The rectangle the text is laid out in: inside the border, and one pixel (at 1x) down, since
     // at 9 px the marks over capitals (the breve of Й, the dots of Ё) rise two pixels above
     // the font's ascent; so the lower row of a mark shows and descenders keep their room.
     // The text is not clipped to this rectangle, only to the label.
@@ -146,7 +178,7 @@ class Label : public MouseElement {
 };
 
 // A filled rectangle; the mouse goes through it to whatever lies behind.
-class Shape : public QWidget {
+class Shape : public QWidget, public Zoomed {
     Q_OBJECT
   public:
     explicit Shape(QWidget* parent, int index = -1);
@@ -164,11 +196,12 @@ class Shape : public QWidget {
     bool border_ = false;
 };
 
-// A one-pixel black line between two points of its parent; transparent to the mouse.
-class Line : public QWidget {
+// A black line one pixel wide (at 1x) between two points of its parent; transparent to the
+// mouse.
+class Line : public QWidget, public Zoomed {
     Q_OBJECT
   public:
-    // Endpoints in pixels of the parent.
+    // Endpoints in pixels of the parent at 1x.
     Line(QWidget* parent, int index, QPoint from, QPoint to);
     int index() const { return index_; }
 
@@ -180,7 +213,8 @@ class Line : public QWidget {
     QPoint from_, to_;  // in the widget's own coordinates
 };
 
-// A picture at natural size from the top-left corner, never stretched or smoothed.
+// A picture from the top-left corner at natural size times the zoom, each pixel a block of
+// zoom x zoom pixels, never smoothed.
 class Image : public MouseElement {
     Q_OBJECT
   public:
@@ -190,6 +224,7 @@ class Image : public MouseElement {
     bool setPicture(int number);
     void clearPicture();
     int pictureNumber() const { return number_; }  // 0 without picture
+    void setZoom(int zoom) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -197,8 +232,10 @@ class Image : public MouseElement {
 
   private:
     void MarkOpaqueIfCovered();
+    void Scale();
 
-    QPixmap picture_;
+    QPixmap source_;   // at 1x, shared with the picture store
+    QPixmap picture_;  // as drawn: scaled once per picture and zoom
     int number_ = 0;
 };
 
@@ -215,7 +252,7 @@ class Frame : public MouseElement {
 // only for a line, never for "no selection". KeyDown runs before the list's own key handling,
 // with the text the key types (empty for most keys); a handler that sets keyCode to -1 swallows
 // the key. Only the left button chooses a line.
-class ListBox : public QListWidget {
+class ListBox : public QListWidget, public Zoomed {
     Q_OBJECT
   public:
     ListBox(QWidget* parent, int rowHeight, QFont font);
@@ -224,6 +261,7 @@ class ListBox : public QListWidget {
     QString list(int i) const;
     void setSelected(int i);
     int listIndex() const { return currentRow(); }  // -1 without a selected line
+    void setZoom(int zoom) override;
 
     // Off: the item view's own search looks only at the 16 shown labels, which all begin with
     // their number; the window finds a typed name or number among all rows instead.
@@ -245,7 +283,7 @@ class ListBox : public QListWidget {
     // The line a list of `count` lines moves to from `line` (-1: none) on `key`; -2 for a
     // key that is not one of the list's own moves.
     static int LineAfterKey(int key, int line, int count);
-    int rowHeight_;
+    int rowHeight_;  // at 1x
 };
 
 // An option of a group with the same parent: choosing one (by the user, or setValue(true)
@@ -261,7 +299,8 @@ class OptionButton : public MouseElement {
     void setCaption(const QString& caption);
     void setColors(QColor fore, QColor back);
 
-    // The caption starts this far right of the option's left edge, after the round mark.
+    // The caption starts this far right of the option's left edge (at 1x), after the round
+    // mark.
     static constexpr int kTextIndent = 13;
 
   protected:
