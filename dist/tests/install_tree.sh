@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix puts exactly the expected files in place: the programs,
 # the menu entry, the AppStream data, the icon in each size it claims, the manual pages and the
-# licences; the installed data tool answers from there.
+# licence; the installed data tool answers from there.
 #   install_tree.sh BUILD_DIR PREFIX TREE_LIST VERSION
 set -euo pipefail
 build=${1:?usage: install_tree.sh BUILD_DIR PREFIX TREE_LIST VERSION}
