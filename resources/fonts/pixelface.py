@@ -127,11 +127,17 @@ def outline(rows, top):
     return pen.glyph()
 
 
-def notdef(header):
+def inked_rows(rows):
+    """The rows with ink: the height of a letter with no gap across it, such as H or x."""
+    return sum(1 for row in rows if "#" in row)
+
+
+def notdef(header, cap_height):
     """An empty box of cap height, for characters the face lacks."""
     height = header["above"] + header["ascent"] + header["descent"]
     box = ["....."] * height
-    first, last = header["above"] + 2, header["above"] + header["ascent"] - 1
+    last = header["above"] + header["ascent"] - 1
+    first = last - cap_height + 1
     for y in range(first, last + 1):
         box[y] = "#####" if y in (first, last) else "#...#"
     return [row + "." for row in box]
@@ -139,10 +145,13 @@ def notdef(header):
 
 def build(size, bold, header, glyphs, path):
     top = header["above"] + header["ascent"]
+    # The capital H and the small x give the cap height and the x-height.
+    cap_height = inked_rows(glyphs.get(ord("H"), []))
+    x_height = inked_rows(glyphs.get(ord("x"), []))
     ascent, descent = header["ascent"] * PIXEL, header["descent"] * PIXEL
     names = {code: f"uni{code:04X}" for code in glyphs}
     order = [".notdef"] + [names[code] for code in sorted(glyphs)]
-    drawn = {".notdef": notdef(header)}
+    drawn = {".notdef": notdef(header, cap_height or header["ascent"] - 1)}
     drawn.update({names[code]: rows for code, rows in glyphs.items()})
     family = f"Zentaloger Pixel {size}"
     style = "Bold" if bold else "Regular"
@@ -175,8 +184,7 @@ def build(size, bold, header, glyphs, path):
         version=4, fsSelection=(0x20 if bold else 0x40) | 0x80,
         sTypoAscender=ascent, sTypoDescender=-descent, sTypoLineGap=0,
         usWinAscent=top * PIXEL, usWinDescent=descent,
-        sxHeight=5 * PIXEL if size >= 9 else 4 * PIXEL,
-        sCapHeight=7 * PIXEL if size >= 9 else 5 * PIXEL,
+        sxHeight=x_height * PIXEL, sCapHeight=cap_height * PIXEL,
         ulCodePageRange1=(1 << 0) | (1 << 2),  # Latin 1 and Cyrillic
         achVendID="ZNTL")
     fb.font["OS/2"].recalcUnicodeRanges(fb.font)
@@ -193,44 +201,60 @@ def build(size, bold, header, glyphs, path):
     fb.save(path)
 
 
+class Face:
+    """The glyphs of one design size: the regular ones with the file each came from, and the
+    bold ones that replace derived glyphs."""
+
+    def __init__(self):
+        self.header, self.glyphs, self.source, self.bold = None, {}, {}, {}
+
+    def add(self, path, header, glyphs):
+        if self.header is not None and self.header != header:
+            fail(path, 1, f"header {header} differs from {self.header} of the other files "
+                 "of this size")
+        self.header = header
+        for code, (rows, line) in glyphs.items():
+            if code in self.source:
+                fail(path, line, f"U+{code:04X} is drawn in {self.source[code]} too")
+            self.glyphs[code], self.source[code] = rows, path
+
+    def check_bold(self, size):
+        for code, (rows, path, line) in self.bold.items():
+            if self.header is None:
+                fail(path, line, f"bold glyphs for size {size}, which has no regular file")
+            if code not in self.glyphs:
+                fail(path, line, f"U+{code:04X} is bold only: draw it in a {size}-px file too")
+            if len(rows) != len(self.glyphs[code]):
+                fail(path, line, f"U+{code:04X} has {len(rows)} rows, the regular one "
+                     f"{len(self.glyphs[code])}")
+
+
 def main(argv):
     if len(argv) < 3:
         sys.exit("usage: pixelface.py OUTDIR FILE.glyphs...")
     out, files = argv[1], sorted(argv[2:])
-    faces = {}  # size -> (header, {code: rows}, {code: bold rows})
+    faces = {}  # design size -> Face
     try:
-        parsed = [(path, FILE_NAME.match(os.path.basename(path)), *parse(path)) for path in files]
-        for path, match, header, glyphs in parsed:
-            size, bold = int(match.group(1)), match.group(2) == "b"
-            face = faces.setdefault(size, [None, {}, {}, {}])
-            if bold:
-                face[2].update({code: (rows, path, line) for code, (rows, line) in glyphs.items()})
-                continue
-            if face[0] is not None and face[0] != header:
-                fail(path, 1, f"header {header} differs from the other {size}-px files' "
-                     f"{face[0]}")
-            face[0] = header
-            for code, (rows, line) in glyphs.items():
-                if code in face[3]:
-                    fail(path, line, f"U+{code:04X} is drawn in {face[3][code]} too")
-                face[1][code], face[3][code] = rows, path
-        for size, (header, glyphs, bold, _) in sorted(faces.items()):
-            for code, (rows, path, line) in bold.items():
-                if header is None:
-                    fail(path, line, f"bold glyphs for size {size}, which has no regular file")
-                if code not in glyphs:
-                    fail(path, line, f"U+{code:04X} is bold only: draw it in a {size}-px file")
-                if len(rows) != len(glyphs[code]):
-                    fail(path, line, f"U+{code:04X} has {len(rows)} rows, the regular one "
-                         f"{len(glyphs[code])}")
+        for path in files:
+            header, glyphs = parse(path)
+            match = FILE_NAME.match(os.path.basename(path))
+            face = faces.setdefault(int(match.group(1)), Face())
+            if match.group(2) == "b":
+                face.bold.update({code: (rows, path, line)
+                                  for code, (rows, line) in glyphs.items()})
+            else:
+                face.add(path, header, glyphs)
+        for size, face in faces.items():
+            face.check_bold(size)
     except GlyphError as error:
         sys.exit(str(error))
     os.makedirs(out, exist_ok=True)
-    for size, (header, glyphs, bold, _) in sorted(faces.items()):
-        build(size, False, header, glyphs, os.path.join(out, f"ZentalogerPixel-{size}.ttf"))
-        derived = {code: embolden(rows) for code, rows in glyphs.items()}
-        derived.update({code: rows for code, (rows, _, _) in bold.items()})
-        build(size, True, header, derived, os.path.join(out, f"ZentalogerPixel-{size}-Bold.ttf"))
+    for size, face in sorted(faces.items()):
+        build(size, False, face.header, face.glyphs,
+              os.path.join(out, f"ZentalogerPixel-{size}.ttf"))
+        bold = {code: embolden(rows) for code, rows in face.glyphs.items()}
+        bold.update({code: rows for code, (rows, _, _) in face.bold.items()})
+        build(size, True, face.header, bold, os.path.join(out, f"ZentalogerPixel-{size}-Bold.ttf"))
 
 
 if __name__ == "__main__":
