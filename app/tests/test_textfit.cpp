@@ -252,8 +252,12 @@ class TestTextFit : public QObject {
         QFETCH(QFont, font);
         const QString latin = u"ABCEHKMOPTXaceopxyIiJjSs"_qs,
                       cyrillic = u"АВСЕНКМОРТХасеорхуІіЈјЅѕ"_qs;
-        const QString symmetric = u"08AHIMOTUVWXYovwx!\"'*+-=:.|^_°·АДЖМНОПТФХШІЇжмнопфхшії"_qs;
-        const QString pairs = u"()[]{}<>«»‹›/\\"_qs;
+        // Mirror images of each other: the paired brackets, and each symmetric character and
+        // itself.
+        QString pairs = u"()[]{}<>«»‹›/\\"_qs;
+        for (QChar c : u"08AHIMOTUVWXYovwx!\"'*+-=:.|^_°·АДЖМНОПТФХШІЇжмнопфхшії"_qs) {
+            pairs += QString(2, c);
+        }
         QHash<QChar, Shape> shapes;
         QStringList faults;
         for (int byte = 0x20; byte < 0x100; ++byte) {
@@ -284,11 +288,6 @@ class TestTextFit : public QObject {
                 }
             }
             shapes.insert(c, shape);
-        }
-        for (QChar c : symmetric) {
-            if (shapes[c].ink != shapes[c].ink.mirrored(true, false)) {
-                faults << QStringLiteral("%1 not symmetric").arg(c);
-            }
         }
         for (qsizetype i = 0; i < pairs.size(); i += 2) {
             if (shapes[pairs[i]].ink != shapes[pairs[i + 1]].ink.mirrored(true, false)) {
