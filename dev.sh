@@ -10,11 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the viewer needs: the compiler, Qt, the data tool's TOML reader,
-# and the font the build cuts down and embeds.
+# and the font tools that build the pixel faces from their glyph files.
 run_packages=(
     cmake make g++
     qt6-base-dev libtomlplusplus-dev
-    fonts-dejavu-core fonts-dejavu-extra fonttools
+    python3-fonttools
 )
 # What the tests add: the second compiler with its sanitizer runtime, the format check, the
 # benchmarks, the real-window script, and the validators of the installed files and the package.

@@ -10,42 +10,37 @@ namespace zentaloger::toolkit {
 
 namespace {
 
-QString g_family;
+bool g_registered = false;
 
 }  // namespace
 
 void RegisterEmbeddedFonts() {
-    if (!g_family.isEmpty()) {
+    if (g_registered) {
         return;
     }
-    for (const char* file : {":/FONT/DejaVuSansCondensed.ttf",
-                             ":/FONT/DejaVuSansCondensed-Bold.ttf", ":/FONT/DejaVuSans.ttf"}) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-        if (id >= 0 && g_family.isEmpty()) {
-            g_family = QFontDatabase::applicationFontFamilies(id).value(0);
-        }
-    }
-    if (g_family.isEmpty()) {
-        // Only a build without the font resource gets here; any sans font then serves.
-        g_family = QStringLiteral("Sans Serif");
+    g_registered = true;
+    for (const char* file : {":/FONT/ZentalogerPixel-9.ttf", ":/FONT/ZentalogerPixel-9-Bold.ttf",
+                             ":/FONT/ZentalogerPixel-7.ttf", ":/FONT/ZentalogerPixel-7-Bold.ttf"}) {
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
 }
 
 QFont Font(int pixelSize, bool bold, int zoom) {
     RegisterEmbeddedFonts();
-    QFont font(g_family);
+    // The window's text is drawn in faces of our own, pixel by pixel, one for each size it
+    // uses: the small face for the small text, the main face for everything else. Each is
+    // drawn exactly at its design size, and at a whole multiple of it each pixel becomes a
+    // square block.
+    const int design = pixelSize <= kSmallFontPx ? kSmallFontPx : kFontPx;
+    QFont font(QStringLiteral("Zentaloger Pixel %1").arg(design));
     font.setPixelSize(pixelSize * zoom);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    // The condensed faces at the normal size, where the normal faces, fully hinted, are too
-    // wide for the longest list labels; the normal face at the small size, where condensed
-    // strokes run together (an N reads as an H).
-    font.setStretch(pixelSize >= kFontPx ? QFont::SemiCondensed : QFont::Unstretched);
-    // Crisp pixel text, as at this size anti-aliasing only blurs the strokes.
+    // No smoothing: the edges lie on the pixel grid, and anti-aliasing could only blur them.
+    // A character the face lacks shows as an empty box, not as another font's glyph.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-    // Monochrome glyphs are always drawn fully hinted; with any other hinting Qt spaces them
-    // by their unhinted advances, so a W drawn 7 px wide moves the pen 8.9 px and the next
-    // letter stands apart. Full hinting takes shapes and spacing from the same grid, and it
-    // does not depend on the desktop's hinting setting.
+    // Monochrome glyphs are drawn hinted whatever the preference; the faces carry a font
+    // program and no glyph instructions, so hinting leaves every point where it is drawn
+    // rather than letting an autohinter move stems, and advances are whole pixels.
     font.setHintingPreference(QFont::PreferFullHinting);
     // Kerning pulls pairs such as PA a pixel closer, and at this size their ink then touches.
     font.setKerning(false);
