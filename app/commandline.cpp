@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "window/toolkit/toolkit.h"
+
 namespace zentaloger {
 
 namespace {
@@ -126,9 +128,12 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments,
         const QString value = parser.value(zoom);
         bool number = false;
         start.zoom = value.toInt(&number);
-        if (!number || start.zoom < 1 || start.zoom > 4) {
-            return Mistake(QStringLiteral("%1 takes a whole number from 1 to 4, not '%2'")
-                               .arg(AsWritten(arguments, zoom.names().constFirst()), value));
+        if (!number || start.zoom < toolkit::kMinZoom || start.zoom > toolkit::kMaxZoom) {
+            return Mistake(QStringLiteral("%1 takes a whole number from %2 to %3, not '%4'")
+                               .arg(AsWritten(arguments, zoom.names().constFirst()))
+                               .arg(toolkit::kMinZoom)
+                               .arg(toolkit::kMaxZoom)
+                               .arg(value));
         }
     }
     if (options) {
