@@ -4,24 +4,25 @@
 #include <QtTest>
 #include <set>
 
-#include "database/tests/resource_edit.h"
+#include "database/layout.h"
+#include "database/testdata/testdata.h"
+#include "database/writer.h"
 #include "tools/art/art.h"
 #include "tools/art/palette.h"
 
 using namespace zentaloger;
 using namespace zentaloger::art;
-using namespace zentaloger::testing;
 
 namespace {
 
 // Gives each member of a family the steps, the rest of its evolution slots free.
-void SetSteps(FieldEdits& edits, const std::vector<int>& members,
+void SetSteps(std::vector<QString>& f, const std::vector<int>& members,
               const std::vector<std::pair<int, int>>& steps) {
     for (int s : members) {
         for (int k = 0; k < kEvolutionSlots; ++k) {
             const bool used = k < static_cast<int>(steps.size());
-            edits.push_back({EvolutionNo(s, k, 0), QString::number(used ? steps[k].first : -1)});
-            edits.push_back({EvolutionNo(s, k, 1), QString::number(used ? steps[k].second : -1)});
+            f[SpeciesField(s, 28 + 6 * k) - 1] = QString::number(used ? steps[k].first : -1);
+            f[SpeciesField(s, 29 + 6 * k) - 1] = QString::number(used ? steps[k].second : -1);
         }
     }
 }
@@ -118,14 +119,16 @@ class TestArt : public QObject {
     // A baby numbered above the species it grows into (101 -> 100 -> 102); and a cycle of steps,
     // a self step, unknown or no type words and unparsable sizes, which must still draw.
     void unusualRecords() {
-        FieldEdits e = {{SpeciesFieldNo(10, 14), u"QUUX   /   ZORP"_qs},
-                        {SpeciesFieldNo(10, 15), u"много"_qs},
-                        {SpeciesFieldNo(10, 16), u"tall"_qs},
-                        {SpeciesFieldNo(10, 17), QString()},
-                        {SpeciesFieldNo(11, 14), QString()}};
-        SetSteps(e, {99, 100, 101}, {{100, 99}, {99, 101}});
-        SetSteps(e, {10, 11}, {{10, 11}, {11, 10}, {10, 10}});
-        const std::vector<SpeciesTraits> t = DeriveTraits(*LoadDatabase(WithFields(e)));
+        std::vector<QString> f = testdata::TestDatabaseFields();
+        const auto field = [&f](int s, int k) -> QString& { return f[SpeciesField(s, k) - 1]; };
+        field(10, 14) = u"QUUX   /   ZORP"_qs;
+        field(10, 15) = u"много"_qs;
+        field(10, 16) = u"tall"_qs;
+        field(10, 17) = QString();
+        field(11, 14) = QString();
+        SetSteps(f, {99, 100, 101}, {{100, 99}, {99, 101}});
+        SetSteps(f, {10, 11}, {{10, 11}, {11, 10}, {10, 10}});
+        const std::vector<SpeciesTraits> t = DeriveTraits(*LoadDatabase(EncodeResource(f)));
         QCOMPARE(t[100].stage, Stage::Baby);
         QCOMPARE(t[99].stage, Stage::Base);
         QCOMPARE(t[101].stage, Stage::Final);
