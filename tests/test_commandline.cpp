@@ -1,18 +1,75 @@
-// Both programs answer the conventional options the same way: --help and --version on
-// standard output with status 0, a mistake as one line and the usage on standard error with
-// status 2. The viewer runs with a window system plugin that does not exist, so a row that
-// reached QApplication would end in Qt's abort instead of the expected answer; a window
-// system that cannot be opened is one line saying what and what to do, with status 1.
+// Both programs run as a user runs them. They answer the conventional options the same way:
+// --help and --version on standard output with status 0, a mistake as one line and the usage on
+// standard error with status 2. The viewer runs with a window system plugin that does not
+// exist, so a row that reached QApplication would end in Qt's abort instead of the expected
+// answer; a window system that cannot be opened is one line saying what and what to do, with
+// status 1. The viewer's home folder and locale change nothing: with a read-only or missing
+// home and any locale (installed or not), `zentaloger --version` and a short offscreen session
+// of the window (start, every page, 300 random events, close) end with status 0 and write
+// nothing into the home folder, the folder for temporary files or the runtime folder. (Without
+// a runtime folder, as on no desktop, Qt makes one of its own in the folder for temporary
+// files.)
 
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
-
-#include "tests/support/runprogram.h"
 
 namespace {
 
-enum Program { kViewer, kDataTool, kFailingStart };
+// The programs, as the build made them.
+const QString kViewer = QStringLiteral(ZENTALOGER_VIEWER);
+const QString kDataTool = QStringLiteral(ZENTALOGER_DATATOOL);
+const QString kFailingStart = QStringLiteral(ZENTALOGER_FAILING_START);
 enum Stream { kOut, kErr };
 const QStringList kNoPlatform{"QT_QPA_PLATFORM=no-such-platform"};
+
+struct Answer {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// `environment` holds NAME=VALUE to set and NAME alone to remove; a program that does not end
+// normally within 60 s answers status -1 with the reason in `err`.
+Answer RunProgram(const QString& program, const QStringList& arguments,
+                  const QStringList& environment) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : environment) {
+        const qsizetype equals = variable.indexOf(u'=');
+        if (equals < 0) {
+            env.remove(variable);
+        } else {
+            env.insert(variable.left(equals), variable.mid(equals + 1));
+        }
+    }
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    Answer answer;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        answer.err = QStringLiteral("did not end normally: ") + process.readAllStandardError();
+        return answer;
+    }
+    answer.status = process.exitCode();
+    answer.out = QString::fromUtf8(process.readAllStandardOutput());
+    answer.err = QString::fromUtf8(process.readAllStandardError());
+    return answer;
+}
+
+// Every file and folder below `root`.
+QStringList Tree(const QString& root) {
+    QStringList paths;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        paths << it.next();
+    }
+    paths.sort();
+    return paths;
+}
 
 }  // namespace
 
@@ -20,7 +77,7 @@ class TestCommandLine : public QObject {
     Q_OBJECT
   private slots:
     void answers_data() {
-        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("environment");  // NAME=VALUE to set, NAME to remove
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -32,10 +89,10 @@ class TestCommandLine : public QObject {
         const QString toolUsage = QStringLiteral("Usage: zentadata compile SOURCES OUT");
         const QString version = QStringLiteral(ZENTALOGER_VERSION);
         const QString cannot = QStringLiteral("zentaloger: cannot open a window: ");
-        auto row = [](const char* name, Program program, const QStringList& arguments, int status,
-                      Stream stream, const QString& line, const QStringList& env = kNoPlatform) {
-            QTest::newRow(name) << int(program) << env << arguments << status << int(stream)
-                                << line;
+        auto row = [](const char* name, const QString& program, const QStringList& arguments,
+                      int status, Stream stream, const QString& line,
+                      const QStringList& env = kNoPlatform) {
+            QTest::newRow(name) << program << env << arguments << status << int(stream) << line;
         };
         row("viewer --help", kViewer, {"--help"}, 0, kOut, viewerUsage);
         row("viewer -h", kViewer, {"-h"}, 0, kOut, viewerUsage);
@@ -90,16 +147,12 @@ class TestCommandLine : public QObject {
             "zentadata: dump: expected RESOURCE FOLDER, got 1 argument(s)");
     }
     void answers() {
-        QFETCH(int, program);
+        QFETCH(QString, program);
         QFETCH(QStringList, environment);
         QFETCH(int, status);
         QFETCH(QStringList, arguments);
         QFETCH(QString, firstLine);
-        const zentaloger::testing::Answer answer = zentaloger::testing::RunProgram(
-            QString::fromUtf8(program == kViewer     ? ZENTALOGER_VIEWER
-                              : program == kDataTool ? ZENTALOGER_DATATOOL
-                                                     : ZENTALOGER_FAILING_START),
-            arguments, environment);
+        const Answer answer = RunProgram(program, arguments, environment);
         QVERIFY2(answer.status >= 0, qPrintable(answer.err));
         QCOMPARE(answer.status, status);
         QFETCH(int, stream);
@@ -118,31 +171,94 @@ class TestCommandLine : public QObject {
                  qPrintable(used));
     }
 
-    // Each data tool command that succeeds says nothing on standard error: no Qt warning, no
-    // editorial warning on the shipped sources. The rows run in order on one folder.
-    void succeedsQuietly_data() {
+    // The data tool's commands in order on one folder: one that succeeds says nothing on
+    // standard error (no Qt warning, no editorial warning on the shipped sources), one that
+    // refuses says why there and ends with status 1.
+    void dataTool_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("firstLine");  // of standard output; empty: no output
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");  // how standard output starts; empty: no output
+        QTest::addColumn<QString>("err");  // how standard error starts; empty: no output
         const QString db = work_.filePath(QStringLiteral("out.db"));
         const QString dumped = work_.filePath(QStringLiteral("dumped"));
+        const QString missing = work_.filePath(QStringLiteral("missing"));
         const QString sources = QStringLiteral(ZENTALOGER_SOURCES);
-        QTest::newRow("compile") << QStringList{"compile", sources, db} << QString();
-        QTest::newRow("check a resource") << QStringList{"check", db} << db + ": ";
-        QTest::newRow("check the sources") << QStringList{"check", sources} << sources + ": ";
-        QTest::newRow("dump") << QStringList{"dump", db, dumped} << QString();
-        QTest::newRow("dump --force") << QStringList{"dump", "--force", db, dumped} << QString();
-        QTest::newRow("dump -f") << QStringList{"dump", "-f", db, dumped} << QString();
+        const auto row = [](const char* name, const QStringList& arguments, int status = 0,
+                            const QString& out = {}, const QString& err = {}) {
+            QTest::newRow(name) << arguments << status << out << err;
+        };
+        row("compile", {"compile", sources, db});
+        row("check a resource", {"check", db}, 0, db + ": ");
+        row("check the sources", {"check", sources}, 0, sources + ": ");
+        row("compile a missing folder", {"compile", missing, db}, 1, {},
+            missing + ": no such folder\n");
+        row("dump", {"dump", db, dumped});
+        row("dump into a folder that holds files", {"dump", db, dumped}, 1, {},
+            "zentadata: " + dumped + " is not empty; dump writes into a new or empty folder");
+        row("dump --force", {"dump", "--force", db, dumped});
+        row("dump -f", {"dump", "-f", db, dumped});
     }
-    void succeedsQuietly() {
+    void dataTool() {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, firstLine);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
         QVERIFY(work_.isValid());
-        const zentaloger::testing::Answer answer =
-            zentaloger::testing::RunProgram(QString::fromUtf8(ZENTALOGER_DATATOOL), arguments, {});
-        QVERIFY2(answer.err.isEmpty(), qPrintable(answer.err));
-        QCOMPARE(answer.status, 0);
-        QVERIFY2(firstLine.isEmpty() ? answer.out.isEmpty() : answer.out.startsWith(firstLine),
+        const Answer answer = RunProgram(kDataTool, arguments, {});
+        QTEST(answer.status, "status");
+        QVERIFY2(out.isEmpty() ? answer.out.isEmpty() : answer.out.startsWith(out),
                  qPrintable(answer.out));
+        QVERIFY2(err.isEmpty() ? answer.err.isEmpty() : answer.err.startsWith(err),
+                 qPrintable(answer.err));
+    }
+
+    void environmentChangesNothing_data() {
+        QTest::addColumn<QString>("home");  // read-only, missing or empty
+        QTest::addColumn<QStringList>("locale");
+        QTest::newRow("HOME read-only") << "read-only" << QStringList();
+        QTest::newRow("HOME missing") << "missing" << QStringList();
+        QTest::newRow("LANG=C") << "empty" << QStringList{"LANG=C", "LC_ALL"};
+        QTest::newRow("LANG=ru_RU.UTF-8") << "empty" << QStringList{"LANG=ru_RU.UTF-8", "LC_ALL"};
+        QTest::newRow("LC_ALL=tr_TR, not installed") << "empty" << QStringList{"LC_ALL=tr_TR"};
+    }
+    void environmentChangesNothing() {
+        QFETCH(QString, home);
+        QFETCH(QStringList, locale);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString homePath = dir.filePath(QStringLiteral("home"));
+        for (const char* folder : {"tmp", "run"}) {
+            QVERIFY(QDir().mkpath(dir.filePath(QLatin1String(folder))));
+        }
+        // Qt takes a runtime folder only when it is its user's alone.
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("run")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (home != u"missing") {
+            QVERIFY(QDir().mkpath(homePath));
+        }
+        if (home == u"read-only") {
+            QVERIFY(QFile::setPermissions(homePath, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const QStringList before = Tree(dir.path());
+        const QStringList environment =
+            QStringList{"HOME=" + homePath,
+                        "TMPDIR=" + dir.filePath(QStringLiteral("tmp")),
+                        "XDG_CONFIG_HOME",
+                        "XDG_CACHE_HOME",
+                        "XDG_DATA_HOME",
+                        "XDG_STATE_HOME",
+                        "XDG_RUNTIME_DIR=" + dir.filePath(QStringLiteral("run")),
+                        "QT_QPA_PLATFORM=offscreen"} +
+            locale;
+
+        const auto version = RunProgram(kViewer, {"--version"}, environment);
+        QCOMPARE(version.status, 0);
+        QVERIFY2(version.out.startsWith(QStringLiteral("zentaloger ")), qPrintable(version.out));
+        const auto session =
+            RunProgram(ZENTALOGER_RANDOMRUN, {"--events", "300", "--seed", "7"}, environment);
+        QVERIFY2(session.status == 0 && session.out.endsWith(QStringLiteral("\nOK\n")),
+                 qPrintable(session.out + session.err));
+        QCOMPARE(Tree(dir.path()), before);
+        QFile::setPermissions(homePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
   private:

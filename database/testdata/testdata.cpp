@@ -78,13 +78,6 @@ QString TestSpeciesName(int s, int language) {
                                QStringLiteral("ЕНТА") + QString::number(s);
 }
 
-int SpeciesFieldIndex(int species, int fieldInRecord) {
-    return SpeciesField(species, fieldInRecord) - 1;
-}
-int MoveFieldIndex(int move, int fieldInRecord) {
-    return MoveField(move, fieldInRecord) - 1;
-}
-
 std::vector<QString> TestDatabaseFields() {
     std::vector<QString> f;
     f.reserve(kFieldCount);

@@ -15,11 +15,6 @@ std::vector<QString> TestDatabaseFields();
 // TestDatabaseFields() encoded as a resource, with the four trailing NULs.
 QByteArray TestDatabase();
 
-// Index into the field vector of field `fieldInRecord` (1-based) of species record `species`
-// or of move record `move`.
-int SpeciesFieldIndex(int species, int fieldInRecord);
-int MoveFieldIndex(int move, int fieldInRecord);
-
 // The generated names (upper case, at most 11 characters) of species index s.
 QString TestSpeciesName(int s, int language);
 

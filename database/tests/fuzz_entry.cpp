@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <exception>
-#include <memory>
 #include <stdexcept>
 #include <tuple>
 
 #include "database/database.h"
-#include "database/testdata/testdata.h"
 #include "database/tests/resource_edit.h"
-#include "database/writer.h"
 
 namespace zentaloger::fuzz {
 namespace {
@@ -24,16 +21,16 @@ constexpr int kMaxEdits = 32;
 // twice, and long texts only made each execution slower without reaching any other code.
 const QByteArray& ValidResource() {
     static const QByteArray bytes = [] {
-        std::vector<QString> fields = testdata::TestDatabaseFields();
+        testing::FieldEdits edits;
         for (int s = 0; s < kSpeciesCount; ++s) {
-            fields[testdata::SpeciesFieldIndex(s, 19)] = QStringLiteral("Т");
-            fields[testdata::SpeciesFieldIndex(s, 20)] = QStringLiteral("T");
+            edits.push_back({testing::SpeciesFieldNo(s, 19), QStringLiteral("Т")});
+            edits.push_back({testing::SpeciesFieldNo(s, 20), QStringLiteral("T")});
         }
         for (int m = 0; m < kMoveCount; ++m) {
-            fields[testdata::MoveFieldIndex(m, 5)] = QStringLiteral("Д");
-            fields[testdata::MoveFieldIndex(m, 6)] = QStringLiteral("D");
+            edits.push_back({testing::MoveFieldNo(m, 5), QStringLiteral("Д")});
+            edits.push_back({testing::MoveFieldNo(m, 6), QStringLiteral("D")});
         }
-        return EncodeResource(fields);
+        return testing::WithFields(edits);
     }();
     return bytes;
 }
@@ -144,9 +141,6 @@ void ReadLikeTheViewer(const Database& db) {
         taught(r.tmMove);
         taught(r.hmMove);
         const int last = r.editionInfo.at(6).toInt();
-        for (int i = 0; i <= last; ++i) {
-            (void)r.editionInfo.at(i);
-        }
         if (last < 0 || last > 5) {
             throw std::out_of_range("edition entry 6 outside 0 to 5");
         }

@@ -24,18 +24,26 @@ constexpr int SpeciesFieldNo(int s, int k) {
     return 2250 + 195 * s + k;
 }
 
-// Species record fields used by the tests, 1-based within the record.
-constexpr int kStat0 = 1;
-constexpr int kListLabel0 = 7;  // + 2 * order + language
-constexpr int kDescriptionRu = 19;
-constexpr int kEdition0 = 21;    // + entry
-constexpr int kEvolution0 = 28;  // + 6 * slot: from, to, condition ru/en, hold ru/en
-constexpr int kLevel0 = 58;      // + 2 * slot: move, level
-constexpr int kTm0 = 82;         // + 2 * slot: label, move
-constexpr int kHm0 = 182;        // + 2 * slot: label, move
-
-constexpr int ListLabelNo(int row, int language, int order) {
-    return SpeciesFieldNo(row, kListLabel0 + 2 * order + language);
+// Field numbers of species s: a list label, an edition entry, and part `part` of an evolution
+// slot (from, to, condition ru/en, hold ru/en), of a level slot (move, level) or of a TM or HM
+// slot (label, move).
+constexpr int ListLabelNo(int s, int language, int order) {
+    return SpeciesFieldNo(s, 7 + 2 * order + language);
+}
+constexpr int EditionNo(int s, int entry) {
+    return SpeciesFieldNo(s, 21 + entry);
+}
+constexpr int EvolutionNo(int s, int slot, int part) {
+    return SpeciesFieldNo(s, 28 + 6 * slot + part);
+}
+constexpr int LevelNo(int s, int slot, int part) {
+    return SpeciesFieldNo(s, 58 + 2 * slot + part);
+}
+constexpr int TmNo(int s, int slot, int part) {
+    return SpeciesFieldNo(s, 82 + 2 * slot + part);
+}
+constexpr int HmNo(int s, int slot, int part) {
+    return SpeciesFieldNo(s, 182 + 2 * slot + part);
 }
 
 // The fields of the synthetic database, generated once per test process.

@@ -387,4 +387,8 @@ CompileResult Compile(const SourceSet& set) {
     return Compiler(set).Run();
 }
 
+CompileResult Compile(const ReadResult& read) {
+    return read.errors.empty() ? Compile(read.set) : CompileResult{{}, read.errors};
+}
+
 }  // namespace zentaloger::sources

@@ -15,6 +15,10 @@ struct CompileResult {
 
 CompileResult Compile(const SourceSet& set);
 
+// What `zentadata compile` makes of what it read: reading errors, when there are any, stop it
+// before the cross-reference checks, which would only repeat them.
+CompileResult Compile(const ReadResult& read);
+
 // The derived list orders: species numbers row by row.
 std::vector<int> EvolutionaryOrder(const SourceSet& set);
 std::vector<int> AlphabeticalOrder(const SourceSet& set, int language);

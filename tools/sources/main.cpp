@@ -130,18 +130,13 @@ bool ReadBytes(const QString& path, QByteArray* bytes) {
 // warning (warnings do not stop the build, but it shows them).
 bool CompileFolder(const QString& folder, QByteArray* bytes) {
     const ReadResult read = ReadSources(folder);
-    std::vector<Diagnostic> errors = read.errors;
-    CompileResult compiled;
-    if (errors.empty()) {
-        compiled = Compile(read.set);
-        errors = compiled.errors;
-    }
-    for (const Diagnostic& d : errors) {
+    const CompileResult compiled = Compile(read);
+    for (const Diagnostic& d : compiled.errors) {
         Print(stderr, d.InFolder(folder) + u'\n');
     }
-    if (!errors.empty()) {
-        Print(stderr,
-              QStringLiteral("zentadata: %1 error(s); nothing written\n").arg(errors.size()));
+    if (!compiled.errors.empty()) {
+        Print(stderr, QStringLiteral("zentadata: %1 error(s); nothing written\n")
+                          .arg(compiled.errors.size()));
         return false;
     }
     for (Diagnostic d : Review(read.set)) {

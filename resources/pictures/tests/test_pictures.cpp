@@ -62,13 +62,16 @@ class TestPictures : public QObject {
         QVERIFY(Bitmap(last + 1).isEmpty());
     }
 
-    void iconSizes() {
+    // The icon is transparent round the creature; each language has a logo of its own.
+    void iconsAndLogos() {
         for (int size : kIconSizes) {
             QImage icon;
             QVERIFY(icon.loadFromData(Resource(QStringLiteral(":/ICON/%1.png").arg(size)), "PNG"));
             QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(icon.hasAlphaChannel());
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
         }
+        QVERIFY(Bitmap(1000) != Bitmap(1001));
     }
 
     // Drawn again here from the embedded database, in another process than the build's: the

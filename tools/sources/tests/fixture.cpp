@@ -1,10 +1,5 @@
 #include "tools/sources/tests/fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <algorithm>
-
 #include "database/database.h"
 #include "tools/sources/rules.h"
 
@@ -25,31 +20,11 @@ QString Letters(int n, const QString& alphabet, int count) {
     return out;
 }
 
-}  // namespace
-
-QString FixtureMoveName(int index) {
+QString MoveName(int index) {
     return QStringLiteral("MOVE ") + Letters(index, kLatin, 2);
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-int EditFile(const QString& path, const QString& find, const QString& replace) {
-    QString text = QString::fromUtf8(ReadFile(path));
-    const qsizetype at = text.indexOf(find);
-    if (at < 0 || !WriteFile(path, text.replace(at, find.size(), replace).toUtf8())) {
-        return 0;
-    }
-    return static_cast<int>(text.left(at).count(u'\n')) + 1;
-}
+}  // namespace
 
 SourceSet Fixture() {
     SourceSet set;
@@ -57,25 +32,26 @@ SourceSet Fixture() {
         set.types.push_back(
             {QStringLiteral("TYPE") + kLatin[t], QStringLiteral("ТИП") + kCyrillic[t], {}});
     }
+    const auto type = [&set](int k) { return set.types[static_cast<size_t>(k % 17)].en; };
+    const auto plan = [](int k) { return kBodyPlans[k % kBodyPlans.size()]; };
     for (int m = 0; m < kMoveCount; ++m) {
-        MoveSource move;
-        move.name = {QStringLiteral("ПРИЕМ ") + Letters(m, kCyrillic, 2), FixtureMoveName(m)};
-        move.type = set.types[static_cast<size_t>(m % 17)].en;
-        move.power = (m * 7) % 251;
-        move.accuracy = (m * 3) % 101;
-        move.pp = 5 * (m % 9);
-        if (m % 4 == 0) {
-            move.effect = QStringLiteral("lowers attack");
-        }
-        move.description = {QStringLiteral("Приём номер %1 для проверки.").arg(m),
-                            QStringLiteral("Move number %1 for the tests.").arg(m)};
-        set.moves.push_back(move);
+        set.moves.push_back(
+            {.name = {QStringLiteral("ПРИЕМ ") + Letters(m, kCyrillic, 2), MoveName(m)},
+             .type = type(m),
+             .power = (m * 7) % 251,
+             .accuracy = (m * 3) % 101,
+             .pp = 5 * (m % 9),
+             .description = {QStringLiteral("Приём номер %1 для проверки.").arg(m),
+                             QStringLiteral("Move number %1 for the tests.").arg(m)},
+             .effect = m % 4 == 0 ? QStringLiteral("lowers attack") : QString(),
+             .bodies = m % 25 == 0 ? QStringList{plan(m / 25), plan(m / 25 + 5)} : QStringList(),
+             .where = {}});
     }
     for (int n = 1; n <= kTmSlots; ++n) {
-        set.tm[n] = FixtureMoveName(n - 1);
+        set.tm[n] = MoveName(n - 1);
     }
     for (int n = 1; n <= kHmSlots; ++n) {
-        set.hm[n] = FixtureMoveName(100 + n);
+        set.hm[n] = MoveName(100 + n);
     }
     const auto step = [](int from, int to, const char* condition, LocalText hold = {}) {
         return StepSource{from, to, QString::fromLatin1(condition), hold, {}};
@@ -96,10 +72,7 @@ SourceSet Fixture() {
         s.number = n;
         s.name = {QStringLiteral("ВИД") + Letters(n, kCyrillic, 3),
                   QStringLiteral("BEAST") + Letters(n, kLatin, 3)};
-        s.types = {set.types[static_cast<size_t>(n % 17)].en};
-        if (n % 3 == 0) {
-            s.types << set.types[static_cast<size_t>((n + 5) % 17)].en;
-        }
+        s.types = n % 3 == 0 ? QStringList{type(n), type(n + 5)} : QStringList{type(n)};
         s.heightCm = 10 + n * 3;
         s.weightG = 500 + n * 250;
         s.stats = {1 + n % 3, 1 + (n + 1) % 3, 2, 1, 3, 2};
@@ -110,29 +83,12 @@ SourceSet Fixture() {
             QStringLiteral("Species number %1 of the fixture, a plain creature that lives in the "
                            "compiler tests.")
                 .arg(n, 3, 10, QLatin1Char('0'))};
-        s.levelMoves = {{1, FixtureMoveName(n % kMoveCount), {}},
-                        {12, FixtureMoveName((n * 5) % kMoveCount), {}}};
+        s.levelMoves = {{1, MoveName(n % kMoveCount), {}},
+                        {12, MoveName((n * 5) % kMoveCount), {}}};
         s.tm = {1 + n % 49, 50};
         s.hm = n % 4 == 0 ? std::vector<int>{} : std::vector<int>{1 + n % 7};
-        s.body = kBodyPlans[n % kBodyPlans.size()];
+        s.body = plan(n);
         set.species.push_back(s);
-    }
-    // Every 25th move names the plans of the species that learn it, so each can perform it.
-    for (int m = 0; m < kMoveCount; m += 25) {
-        MoveSource& move = set.moves[static_cast<size_t>(m)];
-        for (const SpeciesSource& s : set.species) {
-            const auto teaches = [&](const std::map<int, QString>& table, int n) {
-                return table.at(n) == move.name.en;
-            };
-            const bool learns =
-                std::any_of(s.levelMoves.begin(), s.levelMoves.end(),
-                            [&](const LevelMove& l) { return l.move == move.name.en; }) ||
-                std::any_of(s.tm.begin(), s.tm.end(), [&](int n) { return teaches(set.tm, n); }) ||
-                std::any_of(s.hm.begin(), s.hm.end(), [&](int n) { return teaches(set.hm, n); });
-            if (learns && !move.bodies.contains(s.body)) {
-                move.bodies << s.body;
-            }
-        }
     }
     return set;
 }

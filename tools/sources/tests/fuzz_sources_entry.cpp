@@ -107,22 +107,15 @@ Outcome Run(const std::uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         sources::ReadSourceFile(i == index ? replaced : files[i], all);
     }
-    if (!all.errors.empty()) {
-        return Refused(all.errors, replaced);
-    }
-    const sources::CompileResult compiled = sources::Compile(all.set);
+    const sources::CompileResult compiled = sources::Compile(all);
     if (!compiled.errors.empty()) {
         return Refused(compiled.errors, replaced);
     }
-    QByteArray resource;
     try {
-        resource = EncodeResource(compiled.fields);
+        LoadDatabase(EncodeResource(compiled.fields));
     } catch (const EncodeError& e) {
         return {Outcome::Result::Broken,
                 QStringLiteral("compiled a field that cannot be encoded: ") + e.what()};
-    }
-    try {
-        LoadDatabase(resource);
     } catch (const DatabaseError& e) {
         return {Outcome::Result::Broken,
                 QStringLiteral("compiled a resource the loader rejects: ") + e.what()};
@@ -138,15 +131,6 @@ Outcome RunSourcesCase(const std::uint8_t* data, std::size_t size) {
     } catch (const std::exception& e) {
         return {Outcome::Result::Broken, QStringLiteral("an exception escaped: ") + e.what()};
     }
-}
-
-QByteArray FixtureFile(const QString& path) {
-    for (const SourceFile& f : ValidFiles()) {
-        if (f.path == path) {
-            return f.bytes;
-        }
-    }
-    return QByteArray();
 }
 
 }  // namespace zentaloger::fuzz

@@ -17,7 +17,4 @@ namespace zentaloger::fuzz {
 
 Outcome RunSourcesCase(const std::uint8_t* data, std::size_t size);
 
-// The bytes of a file of the fixture, for tests that build inputs from it.
-QByteArray FixtureFile(const QString& path);
-
 }  // namespace zentaloger::fuzz

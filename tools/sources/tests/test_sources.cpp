@@ -1,17 +1,22 @@
 // The database sources tool end to end: the generated fixture written as files, read back,
-// compiled, loaded by the viewer's loader and dumped again.
-
+// compiled, loaded by the viewer's loader and dumped again. Then the editorial warnings: each
+// row plants one fault in a small, clean source set and names the warning it must raise (or
+// none, for what looks like a fault but is not one).
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <numeric>
 
 #include "database/database.h"
 #include "database/writer.h"
 #include "tools/sources/compile.h"
 #include "tools/sources/dump.h"
+#include "tools/sources/review.h"
 #include "tools/sources/rules.h"
 #include "tools/sources/sources.h"
 #include "tools/sources/tests/fixture.h"
@@ -21,22 +26,37 @@ using namespace zentaloger::sources;
 
 namespace {
 
+// Whole files: empty when unreadable; the folder is made.
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Replaces the first `find` in the file; returns the 1-based line of the edit, or 0.
+int EditFile(const QString& path, const QString& find, const QString& replace) {
+    QString text = QString::fromUtf8(ReadFile(path));
+    const qsizetype at = text.indexOf(find);
+    if (at < 0 || !WriteFile(path, text.replace(at, find.size(), replace).toUtf8())) {
+        return 0;
+    }
+    return static_cast<int>(text.left(at).count(u'\n')) + 1;
+}
+
 struct Outcome {
     QStringList errors;  // Diagnostic::ToString of each
     std::vector<QString> fields;
 };
 
-// What `zentadata compile` does: reading errors stop before the cross-reference checks.
 Outcome ReadAndCompile(const QString& folder) {
-    Outcome out;
-    const ReadResult read = ReadSources(folder);
-    std::vector<Diagnostic> errors = read.errors;
-    if (errors.empty()) {
-        CompileResult compiled = Compile(read.set);
-        errors = compiled.errors;
-        out.fields = std::move(compiled.fields);
-    }
-    for (const Diagnostic& d : errors) {
+    CompileResult compiled = Compile(ReadSources(folder));
+    Outcome out{{}, std::move(compiled.fields)};
+    for (const Diagnostic& d : compiled.errors) {
         out.errors << d.ToString();
     }
     return out;
@@ -49,19 +69,69 @@ void WriteFixture(const QTemporaryDir& dir) {
     }
 }
 
-std::unique_ptr<Database> CompileAndLoad(const SourceSet& set) {
-    const CompileResult compiled = Compile(set);
-    if (!compiled.errors.empty()) {
-        qFatal("fixture does not compile: %s", qPrintable(compiled.errors.front().ToString()));
-    }
-    return LoadDatabase(EncodeResource(compiled.fields));
+using Plant = std::function<void(SourceSet&)>;
+
+MoveSource Move(const char* name, const char* type, int power, int accuracy, int pp,
+                const char* effect = "") {
+    return {.name = {u"ПРИЁМ"_qs, QString::fromLatin1(name)},
+            .type = QString::fromLatin1(type),
+            .power = power,
+            .accuracy = accuracy,
+            .pp = pp,
+            .description = {u"Бьёт. Сильно."_qs, u"Hits. Hard."_qs},
+            .effect = QString::fromLatin1(effect),
+            .bodies = {},
+            .where = {u"moves/test.toml"_qs, 1}};
 }
 
-SpeciesSource& SpeciesOf(SourceSet& set, int number) {
-    return set.species[static_cast<size_t>(number - 1)];
+// Two species, one family step, three moves that each have a reason to exist and a page that
+// shows them.
+SourceSet CleanSet() {
+    SourceSet set;
+    set.moves = {Move("PLAIN BLOW", "WILD", 50, 100, 20),
+                 Move("GROWL", "WILD", 0, 100, 20, "lowers attack"),
+                 Move("FERRY", "TIDE", 60, 95, 15, "may flinch")};
+    set.moves[2].description = {u"Бьёт. Также переправляет через реки."_qs,
+                                u"Hits. Also ferries travellers over rivers."_qs};
+    set.hm[1] = u"FERRY"_qs;
+    for (int n = 1; n <= 2; ++n) {
+        SpeciesSource s;
+        s.number = n;
+        s.name = {u"ЗВЕРЬ"_qs, n == 1 ? u"PUP"_qs : u"COPPERCOIL"_qs};
+        s.body = n == 1 ? u"pawed"_qs : u"limbless"_qs;
+        s.description = {u"Раз. Два."_qs, u"One. Two."_qs};
+        s.levelMoves = {{1, u"PLAIN BLOW"_qs, {}}, {5, u"GROWL"_qs, {}}};
+        set.species.push_back(s);
+    }
+    set.families = {
+        {{StepSource{1, 2, u"level 10"_qs, {u"С КАМНЕМ"_qs, u"HOLDING A STONE"_qs}, {}}}, {}}};
+    return set;
+}
+
+// A move some species learns, so it draws no "shown nowhere" warning of its own.
+Plant Learned(const MoveSource& m) {
+    return [m](SourceSet& set) {
+        set.moves.push_back(m);
+        set.species[0].levelMoves.push_back({20, m.name.en, {}});
+    };
+}
+
+// The English item text (and the condition) of the family's step.
+Plant Step(const char* hold, const char* condition = "level 10") {
+    return [=](SourceSet& set) {
+        set.families[0].steps[0].hold.en = QString::fromLatin1(hold);
+        set.families[0].steps[0].condition = QString::fromLatin1(condition);
+    };
+}
+
+// The body plans that can perform move `index` of the clean set.
+Plant Bodies(size_t index, const QStringList& plans) {
+    return [=](SourceSet& set) { set.moves[index].bodies = plans; };
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Plant)
 
 class TestSources : public QObject {
     Q_OBJECT
@@ -103,10 +173,19 @@ class TestSources : public QObject {
         };
         QCOMPARE(onlyInSources(ReadSources(fixture_.path()).set), onlyInSources(Fixture()));
 
+        // The dump refuses a folder that holds files unless told to replace the sources in it:
+        // then an old species file goes and a file that is no source stays.
         const DumpResult dumped = Decompile(bytes);
         QVERIFY2(dumped.error.isEmpty(), qPrintable(dumped.error));
+        const QString old = second.filePath(u"species/300.toml"_qs);
+        QVERIFY(WriteFile(old, "x = 1\n") && WriteFile(second.filePath(u"notes.txt"_qs), "mine"));
         QString error;
-        QVERIFY2(WriteSources(dumped.set, second.path(), &error), qPrintable(error));
+        QVERIFY(!WriteDump(dumped.set, second.path(), false, &error));
+        QVERIFY2(error.endsWith(u" is not empty; dump writes into a new or empty folder "
+                                "(--force replaces the sources in it)"_qs),
+                 qPrintable(error));
+        QVERIFY2(WriteDump(dumped.set, second.path(), true, &error), qPrintable(error));
+        QVERIFY(!QFile::exists(old) && QFile::exists(second.filePath(u"notes.txt"_qs)));
         const Outcome again = ReadAndCompile(second.path());
         QVERIFY2(again.errors.isEmpty(), qPrintable(again.errors.join(u'\n')));
         QCOMPARE(EncodeResource(again.fields), bytes);
@@ -119,7 +198,7 @@ class TestSources : public QObject {
         }
     }
 
-    // Heights and weights as both languages write them, through the loader.
+    // Heights and weights as both languages write them.
     void derivedTexts_data() {
         QTest::addColumn<int>("cm");
         QTest::addColumn<int>("grams");
@@ -140,27 +219,24 @@ class TestSources : public QObject {
     void derivedTexts() {
         QFETCH(int, cm);
         QFETCH(int, grams);
-        SourceSet set = Fixture();
-        SpeciesOf(set, 7).heightCm = cm;
-        SpeciesOf(set, 7).weightG = grams;
-        const auto db = CompileAndLoad(set);
-        const SpeciesRecord& s = db->species[6];
-        const QStringList got = {
-            s.heightLabel[0].mid(8).toString(), s.heightLabel[1].mid(10).toString(),
-            s.weightLabel[0].mid(7).toString(), s.weightLabel[1].mid(10).toString()};
-        QTEST(got, "texts");
+        QTEST((QStringList{rules::HeightText(cm, 0), rules::HeightText(cm, 1),
+                           rules::WeightText(grams, 0), rules::WeightText(grams, 1)}),
+              "texts");
     }
 
-    void listOrders() {
+    // The list orders, the evolution slots and edition entry 6 as the viewer loads them.
+    void compiledTables() {
         SourceSet set = Fixture();
         // The order is that of the Windows-1251 codes, not a dictionary's: Latin before
         // Cyrillic even in Russian, digits before letters, a name before the longer names it
         // begins.
-        SpeciesOf(set, 40).name = {u"ЪЕЛЬ"_qs, u"Z9"_qs};
-        SpeciesOf(set, 41).name = {u"ЩУКА"_qs, u"ZA"_qs};
-        SpeciesOf(set, 42).name = {u"ЫРКА"_qs, u"AAA"_qs};
-        SpeciesOf(set, 43).name = {u"W1"_qs, u"A"_qs};
-        const auto db = CompileAndLoad(set);
+        set.species[39].name = {u"ЪЕЛЬ"_qs, u"Z9"_qs};
+        set.species[40].name = {u"ЩУКА"_qs, u"ZA"_qs};
+        set.species[41].name = {u"ЫРКА"_qs, u"AAA"_qs};
+        set.species[42].name = {u"W1"_qs, u"A"_qs};
+        const CompileResult compiled = Compile(set);
+        QVERIFY(compiled.errors.empty());
+        const auto db = LoadDatabase(EncodeResource(compiled.fields));
         const auto rowsOf = [&](int language, int order) {
             std::vector<int> rows;
             for (int r = 0; r < kSpeciesCount; ++r) {
@@ -186,10 +262,7 @@ class TestSources : public QObject {
         QCOMPARE(rowsOf(1, 1), expected);
         QCOMPARE(rowsOf(0, 1), expected);
         QCOMPARE(db->listLabel[41][1][0], u"042 - AAA"_qs);
-    }
 
-    void evolutionSlots() {
-        const auto db = CompileAndLoad(Fixture());
         // Every member carries the whole family, in written order; from/to are species indices.
         for (int index : {0, 2}) {
             const SpeciesRecord& s = db->species[static_cast<size_t>(index)];
@@ -209,6 +282,9 @@ class TestSources : public QObject {
         // Edition entry 6 is the index of the last used entry.
         QCOMPARE(db->species[4].editionInfo[6], u"5"_qs);
         QCOMPARE(db->species[5].editionInfo[6], u"0"_qs);
+        // Each language's derived texts in its own fields (species 7: 31 cm, 2,250 g).
+        QCOMPARE(db->species[6].heightLabel[1], u"HEIGHT:   1 '   0 \""_qs);
+        QCOMPARE(db->species[6].weightLabel[1], u"WEIGHT:   5 lbs"_qs);
     }
 
     // Each row edits one written file of the fixture; the tool must name the file, the line of
@@ -218,16 +294,28 @@ class TestSources : public QObject {
         QTest::addColumn<QString>("find");
         QTest::addColumn<QString>("replace");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* file, const char* name, const char* find,
-                            const char* replace, const char* message) {
+        using Text = const QByteArray&;
+        const auto row = [](const char* file, const char* name, Text find, Text replace,
+                            Text message) {
             QTest::newRow(name) << QString::fromUtf8(file) << QString::fromUtf8(find)
                                 << QString::fromUtf8(replace) << QString::fromUtf8(message);
         };
-        const auto species = [&row](const char* name, const char* find, const char* replace,
-                                    const char* message) {
+        const auto species = [&row](const char* name, Text find, Text replace, Text message) {
             row("species/005.toml", name, find, replace, message);
         };
-        const char* name = "name.en = \"BEASTAAF\"";
+        const QByteArray name = "name.en = \"BEASTAAF\"";
+        species("character outside the BMP, by its code point", name,
+                "name.en = \"BEAST\U0001F600\"",
+                "species name.en contains the character '\U0001F600' (U+1F600)");
+        species("character inside the BMP, shown", name, "name.en = \"BEAST?\"",
+                "contains the character '?' (U+003F)");
+        // A long value or key is quoted in part, so that each message stays one short line.
+        const QByteArray longText(100000, 'A');
+        species("long value quoted in part", "a plain creature", "a  plain creature " + longText,
+                "description.en \"Species number 005 of the fixture, a  pl...\" has a leading, "
+                "trailing or doubled space");
+        species("long key quoted in part", name, longText + " = 1\n" + name,
+                "unknown key \"" + longText.left(40) + "...\" in species");
         species("lower-case name", name, "name.en = \"Specaaf\"", "must be upper case");
         species("space in a species name", name, "name.en = \"BEAST AAF\"", "must not contain");
         species("name longer than eleven", name, "name.en = \"BEASTAAFBEAS\"",
@@ -324,6 +412,11 @@ class TestSources : public QObject {
         EditFile(dir.filePath(u"species/030.toml"_qs), u"\"ZENTARI\""_qs, u"\"ZENTARI KALO\""_qs);
         QCOMPARE(ReadAndCompile(dir.path()).errors,
                  QStringList{u"species/017.toml: species 17 is missing"_qs});
+        // A folder that is not there is named once, in front of the message.
+        const QString missing = dir.filePath(u"missing"_qs);
+        const std::vector<Diagnostic> errors = ReadSources(missing).errors;
+        QVERIFY(errors.size() == 1 &&
+                errors[0].InFolder(missing) == missing + u": no such folder"_qs);
     }
 
     // A resource whose derived texts disagree with its own numbers cannot come from sources;
@@ -337,6 +430,117 @@ class TestSources : public QObject {
         *weight = u"2.0 lbs"_qs;
         const QString error = Decompile(EncodeResource(fields)).error;
         QVERIFY2(error.contains(u"field"_qs) && error.contains(u"2.0 lbs"_qs), qPrintable(error));
+    }
+
+    void warnings_data() {
+        QTest::addColumn<QString>("expected");  // the one warning's telling part; empty: none
+        QTest::addColumn<Plant>("plant");
+        const auto row = [](const char* name, const char* expected, Plant p) {
+            QTest::newRow(name) << QString::fromUtf8(expected) << p;
+        };
+        row("the clean set", "", [](SourceSet&) {});
+        row("a status move without an effect", "\"GROWL\" deals no damage and names no effect",
+            [](SourceSet& s) { s.moves[1].effect.clear(); });
+        row("a status twin of another type",
+            "\"SNARL\" has the numbers 0/100/20 and the effect of \"GROWL\"",
+            Learned(Move("SNARL", "TIDE", 0, 100, 20, "lowers attack")));
+        row("a damaging twin of the same type",
+            "\"BUMP\" has the numbers 50/100/20 and the effect of \"PLAIN BLOW\"",
+            Learned(Move("BUMP", "WILD", 50, 100, 20)));
+        row("the same numbers in another type are another choice", "",
+            Learned(Move("SPLASH", "TIDE", 50, 100, 20)));
+        row("the same effect with more power points",
+            "\"GROWL\" (0/100/20) is outdone by \"SNARL\"",
+            Learned(Move("SNARL", "WILD", 0, 100, 25, "lowers attack")));
+        row("a plain blow against a better one with a bonus",
+            "\"PLAIN BLOW\" (50/100/20) is outdone by \"SCORCH\"",
+            Learned(Move("SCORCH", "WILD", 55, 100, 20, "may burn")));
+        row("a plain blow against a better one with a price", "",
+            Learned(Move("RECKLESS", "WILD", 55, 100, 20, "but recoil quarter")));
+        row("a better blow of another type", "", Learned(Move("WAVE", "TIDE", 55, 100, 25)));
+        row("never missing outranks accuracy 100",
+            "\"PLAIN BLOW\" (50/100/20) is outdone by \"SURE BLOW\"",
+            Learned(Move("SURE BLOW", "WILD", 50, 0, 20)));
+        row("a move no page shows",
+            "\"LOST ART\" is learned by no species and taught by no machine",
+            [](SourceSet& s) { s.moves.push_back(Move("LOST ART", "TIDE", 70, 90, 10)); });
+        row("a move only a machine teaches", "", [](SourceSet& s) {
+            s.moves.push_back(Move("TAUGHT", "TIDE", 70, 90, 10));
+            s.tm[1] = u"TAUGHT"_qs;
+        });
+        row("descriptions two sentences apart",
+            "the English description has 4 sentences and the Russian 2",
+            [](SourceSet& s) { s.species[1].description.en = u"One. Two! Three. Four."_qs; });
+        row("descriptions one sentence apart", "",
+            [](SourceSet& s) { s.species[1].description.ru = u"Раз и два."_qs; });
+        row("a field use without «также»", "\"FERRY\": the English \"Also\"",
+            [](SourceSet& s) { s.moves[2].description.ru = u"Бьёт. Переправляет через реки."_qs; });
+        row("a field use said with «ещё»", "", [](SourceSet& s) {
+            s.moves[2].description.ru = u"Бьёт. Ещё переправляет через реки."_qs;
+        });
+        row("using an item on a level", "\"USING\" takes no condition", Step("USING A STONE"));
+        row("using an item alone", "", Step("USING A STONE", ""));
+        row("holding an item with no trigger", "a held item needs a trigger",
+            Step("HOLDING A STONE", ""));
+        row("an item without an article", "the item in \"HOLDING STONE\" has no article",
+            Step("HOLDING STONE"));
+        row("an item that spells a species",
+            "\"HOLDING A COPPER COIL\" spells the species COPPERCOIL",
+            Step("HOLDING A COPPER COIL"));
+        row("a time of day needs no article", "", Step("AT DUSK"));
+        row("a species without a body plan", "species 002 COPPERCOIL has no body plan",
+            [](SourceSet& s) { s.species[1].body.clear(); });
+        row("a level move its body cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"PLAIN BLOW\" at level 1, which no "
+            "limbless body can perform",
+            Bodies(0, {u"pawed"_qs, u"upright"_qs}));
+        row("a level move its body can perform", "", Bodies(0, {u"pawed"_qs, u"limbless"_qs}));
+        row("a TM move its body cannot perform",
+            "species/001.toml:9: species 001 PUP (pawed) learns \"TALON DIVE\" by TM8, which no "
+            "pawed body can perform",
+            [](SourceSet& s) {
+                s.moves.push_back(Move("TALON DIVE", "SKY", 80, 90, 10));
+                s.moves.back().bodies = {u"winged"_qs};
+                s.tm[8] = u"TALON DIVE"_qs;
+                s.species[0].tm = {8};
+                s.species[0].machinesWhere[0] = {u"species/001.toml"_qs, 9};
+            });
+        row("an HM move its body cannot perform",
+            "species 002 COPPERCOIL (limbless) learns \"FERRY\" by HM1, which no limbless body "
+            "can perform",
+            [](SourceSet& s) {
+                s.moves[2].bodies = {u"finned"_qs};
+                s.species[1].hm = {1};
+            });
+        row("an HM move any body can perform", "", [](SourceSet& s) { s.species[1].hm = {1}; });
+    }
+
+    void warnings() {
+        QFETCH(Plant, plant);
+        QFETCH(QString, expected);
+        SourceSet set = CleanSet();
+        plant(set);
+        QStringList got;
+        for (const Diagnostic& d : Review(set)) {
+            got << d.ToString();
+        }
+        QCOMPARE(got.size(), expected.isEmpty() ? 0 : 1);
+        QVERIFY2(got.isEmpty() || got[0].contains(expected), qPrintable(got.join(u'\n')));
+    }
+
+    void sentenceCount_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("no closing mark") << u"It hums"_qs << 0;
+        QTest::newRow("an exclamation") << u"It hums! It sings."_qs << 2;
+        QTest::newRow("an ellipsis is one end") << u"It waits... It hums."_qs << 2;
+        QTest::newRow("a decimal point is no end") << u"It weighs 2.5 stone."_qs << 1;
+        QTest::newRow("Russian with a dash") << u"Гудит — и поёт. Всегда."_qs << 2;
+    }
+
+    void sentenceCount() {
+        QFETCH(QString, text);
+        QTEST(SentenceCount(text), "count");
     }
 };
 

@@ -1,18 +1,42 @@
-// The loader on the synthetic database and on damaged copies of it: chosen entries of what
-// loads, and the error kind, field, byte and message of what does not, including the
-// reference checks that keep every reader inside its table.
+// The database library: the Windows-1251 table checked against the C library's own converter
+// in both directions; the loader on the synthetic database and on damaged copies of it (chosen
+// entries of what loads, and the error kind, field, byte and message of what does not,
+// including the reference checks that keep every reader inside its table); the view state's
+// helpers; and start-up from a resource file that is not there.
+#include <iconv.h>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <optional>
 
+#include "database/codec.h"
 #include "database/database.h"
+#include "database/startup.h"
 #include "database/tests/resource_edit.h"
+#include "database/viewstate.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
 using Kind = DatabaseError::Kind;
 
 namespace {
+
+// One conversion through iconv(3); nothing when iconv finds no counterpart.
+std::optional<QByteArray> Iconv(const char* to, const char* from, QByteArray in) {
+    const iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        qFatal("iconv has no %s to %s", from, to);
+    }
+    QByteArray out(16, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = in.size(), outLeft = out.size();
+    const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    return ok ? std::optional(out.left(out.size() - outLeft)) : std::nullopt;
+}
 
 QString S(QStringView text) {
     return text.toString();
@@ -25,22 +49,6 @@ using Entry = std::function<QString(const Database&)>;
 // The entry `path` of the loaded database, shown as text.
 #define AT(path) [](const Database& db) { return S(db.path); }
 
-int Level(int s, int slot, int part) {
-    return SpeciesFieldNo(s, kLevel0 + 2 * slot + part);
-}
-int Tm(int s, int slot, int part) {
-    return SpeciesFieldNo(s, kTm0 + 2 * slot + part);
-}
-int Hm(int s, int slot, int part) {
-    return SpeciesFieldNo(s, kHm0 + 2 * slot + part);
-}
-int Evo(int s, int slot, int part) {
-    return SpeciesFieldNo(s, kEvolution0 + 6 * slot + part);
-}
-int Edition(int s, int entry) {
-    return SpeciesFieldNo(s, kEdition0 + entry);
-}
-
 // In the synthetic data, species 10 uses 11 level slots, 10 TM slots, 2 HM slots and 5
 // edition entries; species 60 heads a family of three; species 200 has no evolution.
 constexpr int kS = 10;
@@ -50,10 +58,62 @@ constexpr int kS = 10;
 Q_DECLARE_METATYPE(Entry)
 Q_DECLARE_METATYPE(DatabaseError::Kind)
 
-class TestLoader : public QObject {
+class TestDatabase : public QObject {
     Q_OBJECT
 
   private slots:
+    // Every byte decodes, alone and in a text, to the character that encodes back to it (the
+    // encoder is checked against iconv below); 0x98, which iconv refuses, gives U+FFFD.
+    void decodeReversesEncode() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b) {
+            all.append(char(b));
+        }
+        const QString text = cp1251::DecodeBytes(all);
+        QCOMPARE(text.size(), 256);
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = cp1251::Decode(static_cast<unsigned char>(b));
+            QCOMPARE(text[b].unicode(), c);
+            QVERIFY2(
+                b == 0x98 ? c == 0xFFFD : cp1251::Encode(c) == static_cast<unsigned char>(b),
+                qPrintable(QStringLiteral("byte 0x%1: U+%2").arg(b, 2, 16).arg(int(c), 4, 16)));
+        }
+    }
+
+    // Every BMP character: we give a byte exactly when iconv does, and the same byte.
+    void encodeAgreesWithIconv() {
+        int encodable = 0;
+        for (char32_t c = 0; c <= 0xFFFF; ++c) {
+            const std::optional<unsigned char> ours = cp1251::Encode(char16_t(c));
+            const char utf16[] = {char(c & 0xFF), char(c >> 8)};
+            const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+            const auto theirs =
+                surrogate ? std::nullopt : Iconv("CP1251", "UTF-16LE", QByteArray(utf16, 2));
+            QVERIFY2(ours.has_value() == theirs.has_value() &&
+                         (!ours || QByteArray(1, char(*ours)) == *theirs),
+                     qPrintable(QStringLiteral("U+%1").arg(int(c), 4, 16, QLatin1Char('0'))));
+            encodable += ours.has_value();
+        }
+        QCOMPARE(encodable, 255);
+    }
+
+    // Rejected texts: the index of the first character without a byte. (What the encoder
+    // writes is every loader test's input.)
+    void encodeText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qsizetype>("badIndex");
+        QTest::newRow("replacement character") << u"AB\uFFFD"_qs << qsizetype(2);
+        QTest::newRow("first of two bad") << u"ok\u00E9\u00E8"_qs << qsizetype(2);
+        QTest::newRow("surrogate pair") << u"Я\U0001F600"_qs << qsizetype(1);
+    }
+
+    void encodeText() {
+        QFETCH(QString, text);
+        qsizetype reported = -1;
+        QVERIFY(!cp1251::EncodeText(text, &reported));
+        QTEST(reported, "badIndex");
+    }
+
     // Resources that must load, each with one entry whose complete shown text is known.
     void loaded_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -81,16 +141,16 @@ class TestLoader : public QObject {
            AT(species[250].heightLabel[0]));
         ok("species 250 weight en", u"WEIGHT:   "_qs + F(SpeciesFieldNo(250, 18)),
            AT(species[250].weightLabel[1]));
-        ok("species 250 edition entry 6", F(Edition(250, 6)), AT(species[250].editionInfo[6]));
+        ok("species 250 edition entry 6", F(EditionNo(250, 6)), AT(species[250].editionInfo[6]));
         ok("row 93 evolutionary ru", u"251 - "_qs + testdata::TestSpeciesName(250, 0),
            AT(listLabel[93][0][1]));
         ok("row 17 alphabetical en", F(ListLabelNo(17, 1, 2)), AT(listLabel[17][1][2]));
-        ok("species 91 evolution slot 1 hold en", F(Evo(91, 1, 5)),
+        ok("species 91 evolution slot 1 hold en", F(EvolutionNo(91, 1, 5)),
            AT(species[91].evolutionHold[1][1]));
-        ok("species 250 last level slot", F(Level(250, 11, 1)),
+        ok("species 250 last level slot", F(LevelNo(250, 11, 1)),
            AT(species[250].levelMoveLevel[11]));
-        ok("species 50 last TM label", F(Tm(50, 49, 0)), AT(species[50].tmLabel[49]));
-        ok("species 7 last HM move", F(Hm(7, 6, 1)), AT(species[7].hmMove[6]));
+        ok("species 50 last TM label", F(TmNo(50, 49, 0)), AT(species[50].tmLabel[49]));
+        ok("species 7 last HM move", F(HmNo(7, 6, 1)), AT(species[7].hmMove[6]));
 
         // Whatever follows the NUL that ends the last field is never read.
         row("without the four trailing NULs", valid.chopped(4), F(kFields),
@@ -105,14 +165,16 @@ class TestLoader : public QObject {
              u"2147483647"_qs, AT(moves[100].movePower));
         edit("number at the lower limit", {{MoveFieldNo(100, 8), u"-2147483648"_qs}},
              u"-2147483648"_qs, AT(moves[100].moveAccuracy));
-        edit("TM label not matching its move", {{Tm(kS, 0, 1), u"44"_qs}}, u"TM1"_qs,
+        edit("TM label not matching its move", {{TmNo(kS, 0, 1), u"44"_qs}}, u"TM1"_qs,
              AT(species[kS].tmLabel[0]));
-        edit("free TM slot with a label", {{Tm(kS, 30, 0), u"TM44"_qs}}, u"TM44"_qs,
+        edit("free TM slot with a label", {{TmNo(kS, 30, 0), u"TM44"_qs}}, u"TM44"_qs,
              AT(species[kS].tmLabel[30]));
-        edit("free evolution slot with target 999", {{Evo(200, 0, 1), u"999"_qs}}, u"999"_qs,
-             AT(species[200].evolutionTo[0]));
+        edit("free evolution slot with target 999", {{EvolutionNo(200, 0, 1), u"999"_qs}},
+             u"999"_qs, AT(species[200].evolutionTo[0]));
         edit("highest move and species indices",
-             {{Level(kS, 0, 0), u"249"_qs}, {Hm(kS, 0, 1), u"249"_qs}, {Evo(60, 0, 1), u"250"_qs}},
+             {{LevelNo(kS, 0, 0), u"249"_qs},
+              {HmNo(kS, 0, 1), u"249"_qs},
+              {EvolutionNo(60, 0, 1), u"250"_qs}},
              u"250"_qs, AT(species[60].evolutionTo[0]));
         edit("text ending in blanks, kept", {{MoveFieldNo(2, 6), u"ends in blanks  "_qs}},
              u"ends in blanks  "_qs, AT(moves[2].moveDescription[1]));
@@ -159,7 +221,7 @@ class TestLoader : public QObject {
         row("empty resource", {}, Kind::InvalidArgument, 1, 0, u"does not begin with a NUL"_qs);
         row("only the leading NUL", QByteArray(1, '\0'), Kind::InvalidArgument, 1, 1, noNul);
         row("missing leading NUL", valid.mid(1), Kind::InvalidArgument, 1, 0, {});
-        const int description = SpeciesFieldNo(120, kDescriptionRu);
+        const int description = SpeciesFieldNo(120, 19);  // in Russian
         row("truncated mid-field", valid.left(FieldStart(valid, description) + 10),
             Kind::InvalidArgument, description, start, noNul);
         row("last field without its NUL", valid.chopped(5), Kind::InvalidArgument, kFields, start,
@@ -170,9 +232,9 @@ class TestLoader : public QObject {
             row(name, WithFields({{fieldNo, text}}), kind, fieldNo, start, message);
         };
         const int power = MoveFieldNo(0, 7);
-        const int lastLevel = Level(250, 11, 1);
+        const int lastLevel = LevelNo(250, 11, 1);
         edit("empty last field, a Number", kFields, QString(), Kind::TypeMismatch);
-        edit("letter after digits", SpeciesFieldNo(0, kStat0), u"12a"_qs, Kind::TypeMismatch);
+        edit("letter after digits", SpeciesFieldNo(0, 1), u"12a"_qs, Kind::TypeMismatch);
         edit("leading plus", power, u"+5"_qs, Kind::TypeMismatch);
         edit("trailing blank", power, u"5 "_qs, Kind::TypeMismatch);
         edit("minus alone", power, u"-"_qs, Kind::TypeMismatch);
@@ -212,24 +274,26 @@ class TestLoader : public QObject {
             row(name, WithFields(e), Kind::InvalidReference, fieldNo, start,
                 QString::fromUtf8(rule));
         };
-        ref("level move index 250", {{Level(kS, 0, 0), u"250"_qs}}, Level(kS, 0, 0),
+        ref("level move index 250", {{LevelNo(kS, 0, 0), u"250"_qs}}, LevelNo(kS, 0, 0),
             "species 011, level slot 0: move index 250 is above 249");
-        ref("used level slot without a move", {{Level(kS, 3, 0), u"-1"_qs}}, Level(kS, 3, 0),
+        ref("used level slot without a move", {{LevelNo(kS, 3, 0), u"-1"_qs}}, LevelNo(kS, 3, 0),
             "move index 0 to 249, not -1");
-        ref("free level slot given a level", {{Level(kS, 11, 1), u"0"_qs}}, Level(kS, 11, 0),
+        ref("free level slot given a level", {{LevelNo(kS, 11, 1), u"0"_qs}}, LevelNo(kS, 11, 0),
             "not -1");
-        ref("free level slot with move 250", {{Level(kS, 11, 0), u"250"_qs}}, Level(kS, 11, 0),
+        ref("free level slot with move 250", {{LevelNo(kS, 11, 0), u"250"_qs}}, LevelNo(kS, 11, 0),
             "species 011, level slot 11: move index 250 is above 249");
-        ref("free TM slot with move -7", {{Tm(kS, 30, 1), u"-7"_qs}}, Tm(kS, 30, 1),
+        ref("free TM slot with move -7", {{TmNo(kS, 30, 1), u"-7"_qs}}, TmNo(kS, 30, 1),
             "TM slot 30: move index -7 is below -1");
-        ref("free TM slot with move 300", {{Tm(kS, 40, 1), u"300"_qs}}, Tm(kS, 40, 1), "above 249");
-        ref("last HM slot of the last species", {{Hm(250, 6, 1), u"250"_qs}}, Hm(250, 6, 1),
+        ref("free TM slot with move 300", {{TmNo(kS, 40, 1), u"300"_qs}}, TmNo(kS, 40, 1),
+            "above 249");
+        ref("last HM slot of the last species", {{HmNo(250, 6, 1), u"250"_qs}}, HmNo(250, 6, 1),
             "species 251, HM slot 6");
-        ref("evolution from 251", {{Evo(60, 0, 0), u"251"_qs}}, Evo(60, 0, 0),
+        ref("evolution from 251", {{EvolutionNo(60, 0, 0), u"251"_qs}}, EvolutionNo(60, 0, 0),
             "species index 251 is above 250");
-        ref("evolution to 251", {{Evo(60, 1, 1), u"251"_qs}}, Evo(60, 1, 1), "not 251");
-        ref("free evolution slot given a source", {{Evo(200, 4, 0), u"0"_qs}}, Evo(200, 4, 1),
-            "not -1");
+        ref("evolution to 251", {{EvolutionNo(60, 1, 1), u"251"_qs}}, EvolutionNo(60, 1, 1),
+            "not 251");
+        ref("free evolution slot given a source", {{EvolutionNo(200, 4, 0), u"0"_qs}},
+            EvolutionNo(200, 4, 1), "not -1");
         ref("label with two digits", {{ListLabelNo(5, 1, 1), u"12 - X"_qs}}, ListLabelNo(5, 1, 1),
             "does not begin with a species number");
         ref("label 000", {{ListLabelNo(0, 1, 2), u"000 - X"_qs}}, ListLabelNo(0, 1, 2),
@@ -239,13 +303,13 @@ class TestLoader : public QObject {
         ref("species twice in Russian alphabetical only",
             {{ListLabelNo(250, 0, 2), ValidField(ListLabelNo(0, 0, 2))}}, ListLabelNo(250, 0, 2),
             "exactly one");
-        ref("edition entry 6 one too high", {{Edition(kS, 6), u"5"_qs}}, Edition(kS, 6),
+        ref("edition entry 6 one too high", {{EditionNo(kS, 6), u"5"_qs}}, EditionNo(kS, 6),
             "edition entry 6");
-        ref("edition entry 6 one too low", {{Edition(kS, 6), u"3"_qs}}, Edition(kS, 6),
+        ref("edition entry 6 one too low", {{EditionNo(kS, 6), u"3"_qs}}, EditionNo(kS, 6),
             "edition entry 6");
-        ref("edition entries with a gap", {{Edition(2, 1), QString()}}, Edition(2, 2),
+        ref("edition entries with a gap", {{EditionNo(2, 1), QString()}}, EditionNo(2, 2),
             "species 003: edition entry 2 is used after the empty entry 1");
-        ref("no edition at all", {{Edition(0, 0), QString()}}, Edition(0, 0), "no edition");
+        ref("no edition at all", {{EditionNo(0, 0), QString()}}, EditionNo(0, 0), "no edition");
     }
 
     void rejected() {
@@ -267,7 +331,61 @@ class TestLoader : public QObject {
                      e.what());
         }
     }
+
+    void clampTopRow_data() {
+        QTest::addColumn<Number>("topRow");
+        QTest::addColumn<Number>("clamped");
+        QTest::newRow("INT32_MIN") << std::numeric_limits<Number>::min() << 1;
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("236, the last full page") << 236 << 236;
+        QTest::newRow("237") << 237 << 236;
+        QTest::newRow("INT32_MAX") << std::numeric_limits<Number>::max() << 236;
+    }
+
+    void clampTopRow() {
+        QFETCH(Number, topRow);
+        QTEST(ClampTopRow(topRow), "clamped");
+    }
+
+    void speciesNumberOfLabel_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("number");
+        QTest::newRow("last") << u"251 - ZAB"_qs << 251;
+        QTest::newRow("digits only") << u"042"_qs << 42;
+        QTest::newRow("two characters") << u"12"_qs << 0;
+        QTest::newRow("letter in the middle") << u"0a1 - X"_qs << 0;
+        QTest::newRow("full-width digits") << u"１２３ - X"_qs << 0;
+    }
+
+    void speciesNumberOfLabel() {
+        QFETCH(QString, label);
+        QTEST(SpeciesNumberOfLabel(label), "number");
+    }
+
+    // A number that stands on no row. Finding and showing the species of every row, in every
+    // order and language, is what test_form, test_pages and test_randomrun do throughout.
+    void speciesOnNoRow() {
+        const auto db = LoadDatabase(EncodeResource(ValidFields()));
+        for (int number : {0, 252, -1}) {
+            QCOMPARE(FindRowOfSpecies(*db, Language::English, Order::Alphabetical, number), -1);
+        }
+    }
+
+    // A resource that cannot be read is named in the message. (Every window test starts up from
+    // the good resource, and test_commandline from a damaged one.)
+    void startUpWithoutResource() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("101"));
+        try {
+            StartUp(path);
+            QFAIL("start-up succeeded");
+        } catch (const std::runtime_error& e) {
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     u"database: the program's resource "_qs + path + u" cannot be read"_qs);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestLoader)
-#include "test_loader.moc"
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "test_database.moc"
