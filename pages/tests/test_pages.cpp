@@ -161,6 +161,7 @@ class TestPages : public QObject {
         w.clickLabel("lblEVOLUTION");
         // The steps name their species as the numerical order does, whatever the list's order.
         w.clickOrder(2);
+        w.show(2);  // a step with a hold, which a final form must clear
         w.show(want.number);
         QStringList captions, wantCaptions;
         for (int i : Entries(w, kEvolution)) {
