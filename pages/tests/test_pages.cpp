@@ -128,7 +128,7 @@ class TestPages : public QObject {
 
   private slots:
     // The statistics and the card's edition marks as their rules (tables in test_browse) give
-    // them, probed in the grabbed window. Species 251: hit points at level 2, attack at 3, one
+    // them, probed in the grabbed window. Species 251: hit points at level 2 (speed at 1), one
     // edition ("UNKNOWN", in black); species 3: three editions on the three rightmost marks, and
     // its description in both languages.
     void statisticsAndMarks() {
@@ -136,8 +136,8 @@ class TestPages : public QObject {
         w.show(251);
         const QImage image = w.form->grab().toImage();
         QCOMPARE(image.pixelColor(176, 232), kWhite);  // frame (8, 224) + segment (0) of row 0
-        QCOMPARE(image.pixelColor(176, 244), QColor(0x00FF00));
-        QCOMPARE(image.pixelColor(244, 204), kBlack);  // the rightmost mark
+        QCOMPARE(image.pixelColor(200, 232), QColor(0x00C000));  // and its segment (1)
+        QCOMPARE(image.pixelColor(244, 204), kBlack);            // the rightmost mark
         w.show(3);
         const auto& info = w.db->species[2].editionInfo;
         for (int m = 0; m < 6; ++m) {
