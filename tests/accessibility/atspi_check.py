@@ -246,20 +246,23 @@ def listen():
         pyatspi.Registry.registerEventListener(record, kind)
 
 
-def pump():
-    """Delivers the events that have come in (up to 2 s)."""
+def pump(until=lambda: False, seconds=2):
+    """Delivers the events that come in, for `seconds` or until `until()` holds."""
     from gi.repository import GLib
     context = GLib.MainContext.default()
-    end = time.monotonic() + 2
-    while time.monotonic() < end:
+    end = time.monotonic() + seconds
+    while time.monotonic() < end and not until():
         while context.pending():
             context.iteration(False)
         time.sleep(0.05)
 
 
 def expect_heard(step, events):
-    """Each of `events` (type, role, name) was heard since the last step."""
-    pump()
+    """Each of `events` (type, role, name) was heard since the last step. A loaded machine can
+    deliver them seconds late, so this waits for all of them (up to 20 s) rather than a fixed
+    time, then drains what else the step sent so it does not count for the next one."""
+    pump(lambda: all(event in heard for event in events), seconds=20)
+    pump(seconds=0.3)
     for event in events:
         if event not in heard:
             fail(f"{step}: no {event[0]} event for {event[1]} {event[2]!r}; heard {heard}")
@@ -271,9 +274,10 @@ def key(*keys):
 
 
 def settle(root, step, rows):
-    """The tree once it shows the first row's change (up to 5 s), checked against rows."""
+    """The tree once it shows the first row's change (up to 15 s: a loaded machine is slow to
+    send it), checked against rows."""
     role, name = rows[0][1], rows[0][2]
-    for _ in range(50):
+    for _ in range(150):
         tree = nodes(root)
         hit = find(tree, role, name)
         if hit and all(hit[0][s] for s in rows[0][3]):
