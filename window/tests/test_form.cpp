@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "tests/support/fixture.h"
-#include "window/placement.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -280,26 +279,6 @@ class TestForm : public QObject {
                 QCOMPARE(error.what(), message);
             }
         }
-    }
-
-    // Centred where it fits; on a smaller screen its top edge and close box stay on it.
-    void placement_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QSize>("window");
-        QTest::addColumn<QPoint>("at");
-        const QSize window(377, 349);
-        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << window << QPoint(323, 209);
-        QTest::newRow("a second screen to the right")
-            << QRect(1024, 0, 800, 600) << window << QPoint(1024 + 211, 125);
-        QTest::newRow("320 x 240") << QRect(0, 0, 320, 240) << window << QPoint(320 - 377, 0);
-        QTest::newRow("wide but low") << QRect(0, 0, 800, 300) << window << QPoint(211, 0);
-        QTest::newRow("an even window as high and wide as the screen")
-            << QRect(0, 0, 754, 698) << QSize(754, 698) << QPoint(0, 0);
-    }
-    void placement() {
-        QFETCH(QRect, screen);
-        QFETCH(QSize, window);
-        QTEST(WindowPosition(screen, window), "at");
     }
 };
 

@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "tests/support/fixture.h"
-#include "window/placement.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -156,29 +155,8 @@ class TestZoom : public QObject {
         wheel(w.list()->viewport(), -120);
         QCOMPARE(w.form->zoom(), 2);
         QCOMPARE(w.view.topRow, view.topRow + 1);
-        wheel(w.form, -60);  // half a notch turns nothing yet
-        QCOMPARE(w.form->zoom(), 2);
-        wheel(w.form, -60);
+        wheel(w.form, -120);
         QCOMPARE(w.form->zoom(), 1);
-    }
-
-    // A window grown by a zoom step keeps its corner where it can, and stays on the screen.
-    void resizedPosition() {
-        const struct {
-            const char* name;
-            QPoint topLeft;
-            QSize size;
-            QPoint placed;
-        } rows[] = {
-            {"room: the corner stays", QPoint(100, 50), QSize(754, 698), QPoint(100, 50)},
-            {"past the right and bottom", QPoint(1000, 700), QSize(754, 698), QPoint(846, 502)},
-            {"left of the screen", QPoint(-20, 10), QSize(377, 349), QPoint(0, 10)},
-            {"wider than the screen", QPoint(30, 30), QSize(1700, 600), QPoint(-100, 30)},
-        };
-        for (const auto& row : rows) {
-            QVERIFY2(ResizedPosition({0, 0, 1600, 1200}, row.topLeft, row.size) == row.placed,
-                     row.name);
-        }
     }
 };
 
