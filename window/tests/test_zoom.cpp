@@ -16,11 +16,6 @@ QImage Repeated(const QImage& image, int zoom) {
     return image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-void Send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 }  // namespace
 
 class TestZoom : public QObject {
@@ -90,9 +85,9 @@ class TestZoom : public QObject {
         for (int zoom : {1, 3}) {
             QVERIFY(w.form->setZoom(zoom));
             w.at(1, 1);
-            Send(thumb, QEvent::MouseButtonPress, QPoint(2, 2) * zoom, Qt::LeftButton);
-            Send(thumb, QEvent::MouseMove, QPoint(2, 62) * zoom, Qt::LeftButton);
-            Send(thumb, QEvent::MouseButtonRelease, QPoint(2, 62) * zoom, Qt::NoButton);
+            SendMouse(thumb, QEvent::MouseButtonPress, QPoint(2, 2) * zoom, Qt::LeftButton);
+            SendMouse(thumb, QEvent::MouseMove, QPoint(2, 62) * zoom, Qt::LeftButton);
+            SendMouse(thumb, QEvent::MouseButtonRelease, QPoint(2, 62) * zoom, Qt::NoButton);
             topRows.push_back(w.view.topRow);
         }
         QVERIFY(topRows[0] > 1);
@@ -100,9 +95,9 @@ class TestZoom : public QObject {
 
         auto* picture = w.get<toolkit::Image>("imgZENTARI");
         const QPoint before = w.form->pos();
-        Send(picture, QEvent::MouseButtonPress, QPoint(60, 60), Qt::LeftButton);
-        Send(picture, QEvent::MouseMove, QPoint(90, 45), Qt::LeftButton);
-        Send(picture, QEvent::MouseButtonRelease, QPoint(90, 45), Qt::NoButton);
+        SendMouse(picture, QEvent::MouseButtonPress, QPoint(60, 60), Qt::LeftButton);
+        SendMouse(picture, QEvent::MouseMove, QPoint(90, 45), Qt::LeftButton);
+        SendMouse(picture, QEvent::MouseButtonRelease, QPoint(90, 45), Qt::NoButton);
         QCOMPARE(w.form->pos(), before + QPoint(30, -15));
     }
 
