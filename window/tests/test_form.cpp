@@ -1,6 +1,6 @@
 // The form through its real widgets: the language switch and the order change at the clamps,
-// when the card is rebuilt, the start-up state, moving the window, what the grabbed window
-// shows where, and the element look-up.
+// when the card is rebuilt, the start-up state with the stacking and the element look-up,
+// moving the window, and what the grabbed window shows where.
 #include <QScrollBar>
 #include <QtTest>
 
@@ -148,8 +148,10 @@ class TestForm : public QObject {
     }
 
     // The list has the focus from the start, so the keys work at once; the icon follows the
-    // first frame; the list shows exactly its 16 rows; a held bar steps every 100 ms; the close
-    // box works.
+    // first frame; the list shows exactly its 16 rows; a held bar steps every 100 ms; where
+    // elements of different owners overlap, the earlier of two in the design is later among
+    // the children; a misspelt name or a wrong kind is reported at once by name; the close box
+    // works.
     void startUp() {
         Window w;
         QCOMPARE(QApplication::focusWidget(), w.list());
@@ -161,6 +163,30 @@ class TestForm : public QObject {
         for (const char* bar : {"tUP", "tDOWN"}) {
             for (int index : {0, 1}) {
                 QCOMPARE(w.get<toolkit::Timer>(bar, index)->interval(), 100);
+            }
+        }
+        const QObjectList children = w.form->children();
+        auto at = [&](const char* name) {
+            return children.indexOf(
+                w.form->findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly));
+        };
+        for (const auto& [front, back] : {std::pair{"lblTM_TM(36)", "shpHEIGHT"},
+                                          {"lblEVOLUTION_EVOLUTION(0)", "imgZENTARI"},
+                                          {"lblVERSION(5)", "imgZENTARI"},
+                                          {"fraSTATISTICS", "lblTYPE"},
+                                          {"lstZENTARI", "lblSCROLLER"}}) {
+            QVERIFY2(at(front) > at(back) && at(back) >= 0, front);
+        }
+        for (const auto& [name, index, message] :
+             {std::tuple{"lblNAMES", -1, "no element is named lblNAMES"},
+              {"shpNAME", -1,
+               "shpNAME is a zentaloger::toolkit::Shape, not a zentaloger::toolkit::Label"},
+              {"lblVERSION", 6, "no element is named lblVERSION(6)"}}) {
+            try {
+                w.form->element<toolkit::Label>(name, index);
+                QFAIL(name);
+            } catch (const std::logic_error& error) {
+                QCOMPARE(error.what(), message);
             }
         }
         // A click through the window on the close box, its cross lying over it, ends the
@@ -244,41 +270,6 @@ class TestForm : public QObject {
         QFETCH(QPoint, at);
         Window w;
         QTEST(w.form->grab().toImage().pixelColor(at), "colour");
-    }
-
-    // Where elements of different owners overlap, the design's stacking holds: the earlier
-    // of two overlapping siblings in the design is later among the children.
-    void stacking() {
-        Window w;
-        const QObjectList children = w.form->children();
-        auto at = [&](const char* name) {
-            return children.indexOf(
-                w.form->findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly));
-        };
-        for (const auto& [front, back] : {std::pair{"lblTM_TM(36)", "shpHEIGHT"},
-                                          {"lblEVOLUTION_EVOLUTION(0)", "imgZENTARI"},
-                                          {"lblVERSION(5)", "imgZENTARI"},
-                                          {"fraSTATISTICS", "lblTYPE"},
-                                          {"lstZENTARI", "lblSCROLLER"}}) {
-            QVERIFY2(at(front) > at(back) && at(back) >= 0, front);
-        }
-    }
-
-    // A misspelt name or a wrong kind is a programming error, reported at once by name.
-    void lookUpFailsByName() {
-        Window w;
-        for (const auto& [name, index, message] :
-             {std::tuple{"lblNAMES", -1, "no element is named lblNAMES"},
-              {"shpNAME", -1,
-               "shpNAME is a zentaloger::toolkit::Shape, not a zentaloger::toolkit::Label"},
-              {"lblVERSION", 6, "no element is named lblVERSION(6)"}}) {
-            try {
-                w.form->element<toolkit::Label>(name, index);
-                QFAIL(name);
-            } catch (const std::logic_error& error) {
-                QCOMPARE(error.what(), message);
-            }
-        }
     }
 };
 

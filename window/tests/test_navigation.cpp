@@ -37,14 +37,11 @@ class TestNavigation : public QObject {
         QTest::newRow("Home jumps to the first row") << stats << 100 << 105 << "Home" << 1 << 0 << 1 << none;
         QTest::newRow("Left at line 0 scrolls one") << stats << 20 << 20 << "Left" << 19 << 0 << 19 << none;
         QTest::newRow("Right at line 15 scrolls one") << stats << 20 << 35 << "Right" << 21 << 15 << 36 << none;
-        QTest::newRow("Up within the page") << stats << 20 << 25 << "Up" << 20 << 4 << 24 << none;
-        QTest::newRow("Down, selection scrolled off") << stats << 50 << 10 << "Down" << 50 << 0 << 50 << none;
         QTest::newRow("Backspace switches the language") << stats << 20 << 25 << "Back" << 20 << 5 << 25 << none;
         QTest::newRow("F4 asks for the end, the list gets the key") << stats << 20 << 25 << "F4" << 20 << 5 << 25 << none;
         QTest::newRow("evolution: on, kept at the last step, back") << evolution << 1 << 1 << "S+Down A+Down C+Up" << 1 << 0 << 1 << QList{0};
         QTest::newRow("evolution: a final form moves the list") << evolution << 1 << 3 << "S+Up" << 1 << 1 << 2 << QList{1};
         QTest::newRow("statistics: moves the list") << stats << 1 << 5 << "C+Down" << 1 << 5 << 6 << none;
-        QTest::newRow("statistics: not past the last line") << stats << 20 << 35 << "S+Down" << 20 << 15 << 35 << none;
         // clang-format on
     }
     void keys() {
