@@ -43,31 +43,6 @@ class TestForm : public QObject {
         QCOMPARE(WorkerThreads(), 0);
     }
 
-    // The card's picture is drawn whole wherever nothing lies over it, also where the edition
-    // marks cut its region into pieces.
-    void cardPicture() {
-        Window w;
-        for (int number : {1, 128, 251}) {
-            w.show(number);
-            auto* picture = w.get<toolkit::Image>("imgZENTARI");
-            const QRect box(picture->mapTo(w.form, QPoint(0, 0)), picture->size());
-            QRegion uncovered(box);
-            for (QWidget* other : w.form->findChildren<QWidget*>()) {
-                if (other != picture && other->isVisible() && other->objectName() != "shpZENTARI" &&
-                    !qobject_cast<toolkit::Frame*>(other)) {
-                    uncovered -= QRect(other->mapTo(w.form, QPoint(0, 0)), other->size());
-                }
-            }
-            QVERIFY(uncovered.rectCount() > 1);  // the marks do cut it
-            const QImage shown = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QImage expected = QImage(QStringLiteral(":/BITMAP/%1").arg(100 + number))
-                                        .convertToFormat(QImage::Format_RGB32);
-            for (const QRect& part : uncovered) {
-                QCOMPARE(shown.copy(part), expected.copy(part.translated(-box.topLeft())));
-            }
-        }
-    }
-
     // The clicks reach the rules (their arithmetic: test_browse) and the card follows. Start
     // in English, in order `order`: page from `top`, click line `line`; then, counting the
     // card's rebuilds, what `clicks` names in turn: a language label ("ru", "en"), an order
