@@ -18,9 +18,8 @@
 
 #include "browse/listrules.h"
 #include "browse/thumb.h"
+#include "browse/windowrules.h"
 #include "database/pictures.h"
-#include "wheel/wheelcapture.h"
-#include "window/placement.h"
 #include "window/toolkit/bitmap.h"
 #include "window/typefind.h"
 #include "window/windowlayout.h"
@@ -330,12 +329,9 @@ void Form::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    const int delta = event->angleDelta().y();
-    zoomWheel_ = (zoomWheel_ < 0) == (delta < 0) ? zoomWheel_ + delta : delta;
-    while (std::abs(zoomWheel_) >= wheel::kNotch) {
-        const int step = zoomWheel_ > 0 ? 1 : -1;
-        zoomWheel_ -= step * wheel::kNotch;
-        StepZoom(step);
+    const int steps = ZoomStepsOfWheel(zoomWheel_, event->angleDelta().y());
+    for (int i = std::abs(steps); i > 0; --i) {
+        StepZoom(steps > 0 ? 1 : -1);
     }
     event->accept();
 }

@@ -8,6 +8,7 @@
 #include "browse/pagerules.h"
 #include "browse/thumb.h"
 #include "browse/typefind.h"
+#include "browse/windowrules.h"
 #include "database/layout.h"
 #include "database/testdata/testdata.h"
 #include "database/writer.h"
@@ -393,6 +394,56 @@ class TestBrowse : public QObject {
         }
         QTEST(selected, "selectedRow");
         QTEST(top, "topRow");
+    }
+    // Where the window opens on a screen (`opens`), or where it goes after a zoom step changed
+    // its size from its place `from`: centred, or moved just enough to lie on the screen; too
+    // large, its top edge and close box stay on the screen.
+    void placement_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("at");
+        const QSize window(377, 349), twice(754, 698);
+        const QRect big(0, 0, 1600, 1200);
+        // clang-format off
+        QTest::newRow("opens on 1024 x 768") << true << QRect(0, 0, 1024, 768) << QPoint() << window << QPoint(323, 209);
+        QTest::newRow("opens on a second screen") << true << QRect(1024, 0, 800, 600) << QPoint() << window << QPoint(1235, 125);
+        QTest::newRow("opens on 320 x 240") << true << QRect(0, 0, 320, 240) << QPoint() << window << QPoint(-57, 0);
+        QTest::newRow("opens wide but low") << true << QRect(0, 0, 800, 300) << QPoint() << window << QPoint(211, 0);
+        QTest::newRow("opens even, as large as the screen") << true << QRect(0, 0, 754, 698) << QPoint() << twice << QPoint(0, 0);
+        QTest::newRow("resized with room: the corner stays") << false << big << QPoint(100, 50) << twice << QPoint(100, 50);
+        QTest::newRow("resized past the right and bottom") << false << big << QPoint(1000, 700) << twice << QPoint(846, 502);
+        QTest::newRow("resized left of the screen") << false << big << QPoint(-20, 10) << window << QPoint(0, 10);
+        QTest::newRow("resized wider than the screen") << false << big << QPoint(30, 30) << QSize(1700, 600) << QPoint(-100, 30);
+        // clang-format on
+    }
+    void placement() {
+        QFETCH(bool, opens);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, from);
+        QFETCH(QSize, window);
+        QTEST(opens ? WindowPosition(screen, window) : ResizedPosition(screen, from, window), "at");
+    }
+
+    // Ctrl and the wheel: the zoom steps of each turn in turn.
+    void zoomWheel_data() {
+        QTest::addColumn<QList<int>>("turns");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::newRow("a notch a step") << QList{120, -120} << QList{1, -1};
+        QTest::newRow("half notches add up") << QList{-60, -60} << QList{0, -1};
+        QTest::newRow("three notches at once, the rest kept") << QList{400, 80} << QList{3, 1};
+        QTest::newRow("the other way starts afresh") << QList{100, -60, -60} << QList{0, 0, -1};
+        QTest::newRow("the rest keeps its way") << QList{-130, -110} << QList{-1, -1};
+    }
+    void zoomWheel() {
+        QFETCH(QList<int>, turns);
+        int sum = 0;
+        QList<int> steps;
+        for (int turn : turns) {
+            steps << ZoomStepsOfWheel(sum, turn);
+        }
+        QTEST(steps, "steps");
     }
 };
 

@@ -26,6 +26,14 @@ inline QString LabelOf(int number, int language, const QString& suffix = QString
            testdata::TestSpeciesName(number - 1, language) + suffix;
 }
 
+// A mouse event sent to `to` at `at` (its pixels) with `held` down; a press or release is the
+// left button's.
+inline void SendMouse(QWidget* to, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, to->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+    QApplication::sendEvent(to, &event);
+}
+
 using FieldEdit = std::function<void(std::vector<QString>&)>;
 
 inline std::unique_ptr<Database> HandOrderedDatabase(const FieldEdit& edit = {}) {

@@ -1,11 +1,10 @@
 // The form through its real widgets: the language switch and the order change at the clamps,
-// when the card is rebuilt, the start-up state, moving the window, what the grabbed window
-// shows where, and the element look-up.
+// when the card is rebuilt, the start-up state with the stacking and the element look-up,
+// moving the window, and what the grabbed window shows where.
 #include <QScrollBar>
 #include <QtTest>
 
 #include "tests/support/fixture.h"
-#include "window/placement.h"
 
 using namespace zentaloger;
 using namespace zentaloger::testing;
@@ -42,31 +41,6 @@ class TestForm : public QObject {
             }
         }
         QCOMPARE(WorkerThreads(), 0);
-    }
-
-    // The card's picture is drawn whole wherever nothing lies over it, also where the edition
-    // marks cut its region into pieces.
-    void cardPicture() {
-        Window w;
-        for (int number : {1, 128, 251}) {
-            w.show(number);
-            auto* picture = w.get<toolkit::Image>("imgZENTARI");
-            const QRect box(picture->mapTo(w.form, QPoint(0, 0)), picture->size());
-            QRegion uncovered(box);
-            for (QWidget* other : w.form->findChildren<QWidget*>()) {
-                if (other != picture && other->isVisible() && other->objectName() != "shpZENTARI" &&
-                    !qobject_cast<toolkit::Frame*>(other)) {
-                    uncovered -= QRect(other->mapTo(w.form, QPoint(0, 0)), other->size());
-                }
-            }
-            QVERIFY(uncovered.rectCount() > 1);  // the marks do cut it
-            const QImage shown = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QImage expected = QImage(QStringLiteral(":/BITMAP/%1").arg(100 + number))
-                                        .convertToFormat(QImage::Format_RGB32);
-            for (const QRect& part : uncovered) {
-                QCOMPARE(shown.copy(part), expected.copy(part.translated(-box.topLeft())));
-            }
-        }
     }
 
     // The clicks reach the rules (their arithmetic: test_browse) and the card follows. Start
@@ -149,8 +123,10 @@ class TestForm : public QObject {
     }
 
     // The list has the focus from the start, so the keys work at once; the icon follows the
-    // first frame; the list shows exactly its 16 rows; a held bar steps every 100 ms; the close
-    // box works.
+    // first frame; the list shows exactly its 16 rows; a held bar steps every 100 ms; where
+    // elements of different owners overlap, the earlier of two in the design is later among
+    // the children; a misspelt name or a wrong kind is reported at once by name; the close box
+    // works.
     void startUp() {
         Window w;
         QCOMPARE(QApplication::focusWidget(), w.list());
@@ -162,6 +138,30 @@ class TestForm : public QObject {
         for (const char* bar : {"tUP", "tDOWN"}) {
             for (int index : {0, 1}) {
                 QCOMPARE(w.get<toolkit::Timer>(bar, index)->interval(), 100);
+            }
+        }
+        const QObjectList children = w.form->children();
+        auto at = [&](const char* name) {
+            return children.indexOf(
+                w.form->findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly));
+        };
+        for (const auto& [front, back] : {std::pair{"lblTM_TM(36)", "shpHEIGHT"},
+                                          {"lblEVOLUTION_EVOLUTION(0)", "imgZENTARI"},
+                                          {"lblVERSION(5)", "imgZENTARI"},
+                                          {"fraSTATISTICS", "lblTYPE"},
+                                          {"lstZENTARI", "lblSCROLLER"}}) {
+            QVERIFY2(at(front) > at(back) && at(back) >= 0, front);
+        }
+        for (const auto& [name, index, message] :
+             {std::tuple{"lblNAMES", -1, "no element is named lblNAMES"},
+              {"shpNAME", -1,
+               "shpNAME is a zentaloger::toolkit::Shape, not a zentaloger::toolkit::Label"},
+              {"lblVERSION", 6, "no element is named lblVERSION(6)"}}) {
+            try {
+                w.form->element<toolkit::Label>(name, index);
+                QFAIL(name);
+            } catch (const std::logic_error& error) {
+                QCOMPARE(error.what(), message);
             }
         }
         // A click through the window on the close box, its cross lying over it, ends the
@@ -245,61 +245,6 @@ class TestForm : public QObject {
         QFETCH(QPoint, at);
         Window w;
         QTEST(w.form->grab().toImage().pixelColor(at), "colour");
-    }
-
-    // Where elements of different owners overlap, the design's stacking holds: the earlier
-    // of two overlapping siblings in the design is later among the children.
-    void stacking() {
-        Window w;
-        const QObjectList children = w.form->children();
-        auto at = [&](const char* name) {
-            return children.indexOf(
-                w.form->findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly));
-        };
-        for (const auto& [front, back] : {std::pair{"lblTM_TM(36)", "shpHEIGHT"},
-                                          {"lblEVOLUTION_EVOLUTION(0)", "imgZENTARI"},
-                                          {"lblVERSION(5)", "imgZENTARI"},
-                                          {"fraSTATISTICS", "lblTYPE"},
-                                          {"lstZENTARI", "lblSCROLLER"}}) {
-            QVERIFY2(at(front) > at(back) && at(back) >= 0, front);
-        }
-    }
-
-    // A misspelt name or a wrong kind is a programming error, reported at once by name.
-    void lookUpFailsByName() {
-        Window w;
-        for (const auto& [name, index, message] :
-             {std::tuple{"lblNAMES", -1, "no element is named lblNAMES"},
-              {"shpNAME", -1,
-               "shpNAME is a zentaloger::toolkit::Shape, not a zentaloger::toolkit::Label"},
-              {"lblVERSION", 6, "no element is named lblVERSION(6)"}}) {
-            try {
-                w.form->element<toolkit::Label>(name, index);
-                QFAIL(name);
-            } catch (const std::logic_error& error) {
-                QCOMPARE(error.what(), message);
-            }
-        }
-    }
-
-    // Centred where it fits; on a smaller screen its top edge and close box stay on it.
-    void placement_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QSize>("window");
-        QTest::addColumn<QPoint>("at");
-        const QSize window(377, 349);
-        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << window << QPoint(323, 209);
-        QTest::newRow("a second screen to the right")
-            << QRect(1024, 0, 800, 600) << window << QPoint(1024 + 211, 125);
-        QTest::newRow("320 x 240") << QRect(0, 0, 320, 240) << window << QPoint(320 - 377, 0);
-        QTest::newRow("wide but low") << QRect(0, 0, 800, 300) << window << QPoint(211, 0);
-        QTest::newRow("an even window as high and wide as the screen")
-            << QRect(0, 0, 754, 698) << QSize(754, 698) << QPoint(0, 0);
-    }
-    void placement() {
-        QFETCH(QRect, screen);
-        QFETCH(QSize, window);
-        QTEST(WindowPosition(screen, window), "at");
     }
 };
 

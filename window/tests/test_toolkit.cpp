@@ -84,6 +84,7 @@ class TestToolkit : public QObject {
         QTest::newRow("Page Up from the last line") << "PgUp" << 15 << 1 << 0;
         QTest::newRow("Page Down from the first line") << "PgDown" << 0 << 1 << 15;
         QTest::newRow("no line: Up chooses the first") << "Up" << -1 << 1 << 0;
+        QTest::newRow("no line: Down chooses the first") << "Down" << -1 << 1 << 0;
         QTest::newRow("no line: End chooses the last") << "End" << -1 << 1 << 15;
     }
     void listClick() {
