@@ -112,7 +112,7 @@ class TestLayers : public QObject {
         row("product code may not use test data", "pages/page.cpp", "database/testdata/testdata.h");
         row("pages tests may not reach into the window's tests", "pages/tests/test_pages.cpp",
             "window/tests/helper.h");
-        row("database tests may not use the window", "database/tests/test_loader.cpp",
+        row("database tests may not use the window", "database/tests/test_database.cpp",
             "window/form.h");
     }
     void forbidden() {
