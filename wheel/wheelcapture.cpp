@@ -91,13 +91,13 @@ void WheelCapture::Deliver(const QWheelEvent& event) {
     if ((delta < 0) != (remainder_ < 0)) {
         remainder_ = 0;  // the other way: what was summed one way does not count
     }
-    if (std::abs(delta) >= kNotch) {
+    if (std::abs(delta) >= kWheelNotch) {
         Raise(shift, delta, global);
         return;
     }
     remainder_ += delta;
-    while (std::abs(remainder_) >= kNotch) {
-        const int notch = remainder_ > 0 ? kNotch : -kNotch;
+    while (std::abs(remainder_) >= kWheelNotch) {
+        const int notch = remainder_ > 0 ? kWheelNotch : -kWheelNotch;
         remainder_ -= notch;
         Raise(shift, notch, global);
     }

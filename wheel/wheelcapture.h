@@ -17,12 +17,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "browse/windowrules.h"
+
 namespace zentaloger::wheel {
 
 // Key-state flags of WheelScroll's `shift`.
 inline constexpr int kLeftButtonFlag = 1, kRightButtonFlag = 2, kShiftFlag = 4, kControlFlag = 8,
                      kMiddleButtonFlag = 16, kBackButtonFlag = 32, kForwardButtonFlag = 64;
-inline constexpr int kNotch = 120;
 
 class WheelCapture : public QObject {
     Q_OBJECT
