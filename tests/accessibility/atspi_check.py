@@ -246,6 +246,13 @@ def listen():
         pyatspi.Registry.registerEventListener(record, kind)
 
 
+def patience():
+    """Seconds to wait for what a step should bring. Once a step has failed, the later ones
+    wait only briefly: they can only add messages, and the run must end with them, not time
+    out."""
+    return 1 if failures else 15
+
+
 def pump(until=lambda: False, seconds=2):
     """Delivers the events that come in, for `seconds` or until `until()` holds."""
     from gi.repository import GLib
@@ -259,9 +266,9 @@ def pump(until=lambda: False, seconds=2):
 
 def expect_heard(step, events):
     """Each of `events` (type, role, name) was heard since the last step. A loaded machine can
-    deliver them seconds late, so this waits for all of them (up to 20 s) rather than a fixed
+    deliver them seconds late, so this waits for all of them (up to 15 s) rather than a fixed
     time, then drains what else the step sent so it does not count for the next one."""
-    pump(lambda: all(event in heard for event in events), seconds=20)
+    pump(lambda: all(event in heard for event in events), seconds=patience())
     pump(seconds=0.3)
     for event in events:
         if event not in heard:
@@ -274,13 +281,14 @@ def key(*keys):
 
 
 def settle(root, step, rows):
-    """The tree once it shows the first row's change (up to 15 s: a loaded machine is slow to
-    send it), checked against rows."""
+    """The tree once it shows the first row's change (a loaded machine is slow to send it),
+    checked against rows."""
     role, name = rows[0][1], rows[0][2]
-    for _ in range(150):
-        tree = nodes(root)
+    end = time.monotonic() + patience()
+    while True:
+        tree = nodes(root)  # a walk of the whole tree over the bus takes a while of its own
         hit = find(tree, role, name)
-        if hit and all(hit[0][s] for s in rows[0][3]):
+        if (hit and all(hit[0][s] for s in rows[0][3])) or time.monotonic() > end:
             break
         time.sleep(0.1)
     check_tree(tree, step)
