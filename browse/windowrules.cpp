@@ -25,7 +25,7 @@ QPoint ResizedPosition(const QRect& screen, QPoint topLeft, const QSize& window)
             std::max(std::min(topLeft.y(), far.y()), screen.top())};
 }
 
-int ZoomStepsOfWheel(int& sum, int delta) {
+int NotchesOfWheel(int& sum, int delta) {
     sum = (sum < 0) == (delta < 0) ? sum + delta : delta;
     const int steps = sum / kWheelNotch;  // truncated towards zero: the rest keeps its sign
     sum -= steps * kWheelNotch;

@@ -26,9 +26,10 @@ QPoint ResizedPosition(const QRect& screen, QPoint topLeft, const QSize& window)
 // 120ths of a wheel notch: a classic wheel turns one notch a step.
 inline constexpr int kWheelNotch = 120;
 
-// The zoom steps (positive: larger) of one turn of Ctrl and the wheel by `delta`. Small turns
-// add up in `sum` until they make a notch, each notch a step, the rest kept; a turn the other
-// way starts the sum afresh.
-int ZoomStepsOfWheel(int& sum, int delta);
+// The whole notches (positive: away from the user) that a turn of `delta` completes. High-
+// resolution wheels and touchpads send a notch in many small steps: they add up in `sum`
+// until they make a notch, the rest kept; a turn the other way starts the sum afresh. The
+// zoom wheel steps once a notch; the wheel capture sends one classic notch each.
+int NotchesOfWheel(int& sum, int delta);
 
 }  // namespace zentaloger

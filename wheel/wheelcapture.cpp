@@ -88,18 +88,16 @@ void WheelCapture::Deliver(const QWheelEvent& event) {
     }
     const int shift = KeyStateOf(event);
     const QPoint global = event.globalPosition().toPoint();
-    if ((delta < 0) != (remainder_ < 0)) {
-        remainder_ = 0;  // the other way: what was summed one way does not count
-    }
     if (std::abs(delta) >= kWheelNotch) {
+        if ((delta < 0) != (remainder_ < 0)) {
+            remainder_ = 0;  // the other way: what was summed one way does not count
+        }
         Raise(shift, delta, global);
         return;
     }
-    remainder_ += delta;
-    while (std::abs(remainder_) >= kWheelNotch) {
-        const int notch = remainder_ > 0 ? kWheelNotch : -kWheelNotch;
-        remainder_ -= notch;
-        Raise(shift, notch, global);
+    const int notches = NotchesOfWheel(remainder_, delta);
+    for (int i = std::abs(notches); i > 0; --i) {
+        Raise(shift, notches > 0 ? kWheelNotch : -kWheelNotch, global);
     }
 }
 

@@ -329,7 +329,7 @@ void Form::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    const int steps = ZoomStepsOfWheel(zoomWheel_, event->angleDelta().y());
+    const int steps = NotchesOfWheel(zoomWheel_, event->angleDelta().y());
     for (int i = std::abs(steps); i > 0; --i) {
         StepZoom(steps > 0 ? 1 : -1);
     }

@@ -441,7 +441,7 @@ class TestBrowse : public QObject {
         int sum = 0;
         QList<int> steps;
         for (int turn : turns) {
-            steps << ZoomStepsOfWheel(sum, turn);
+            steps << NotchesOfWheel(sum, turn);
         }
         QTEST(steps, "steps");
     }
