@@ -229,7 +229,10 @@ bool WriteDump(const SourceSet& set, const QString& folder, bool replace, QStrin
                          .arg(folder);
             return false;
         }
-        for (const QString& sub : {QString(), QStringLiteral("moves"), QStringLiteral("species")}) {
+        // Every .toml in moves/ and species/ is read as a source, so a stale one must go; at
+        // the top only types, machines and families are sources, and those are written over.
+        // Any other file there (a project's own .toml, notes) is the author's and stays.
+        for (const QString& sub : {QStringLiteral("moves"), QStringLiteral("species")}) {
             const QDir d(dir.filePath(sub));
             for (const QString& f : d.entryList({QStringLiteral("*.toml")}, QDir::Files)) {
                 if (!QFile::remove(d.filePath(f))) {

@@ -174,18 +174,18 @@ class TestSources : public QObject {
         QCOMPARE(onlyInSources(ReadSources(fixture_.path()).set), onlyInSources(Fixture()));
 
         // The dump refuses a folder that holds files unless told to replace the sources in it:
-        // then an old species file goes and a file that is no source stays.
+        // then an old species file goes and a file that is no source, even a .toml one, stays.
         const DumpResult dumped = Decompile(bytes);
         QVERIFY2(dumped.error.isEmpty(), qPrintable(dumped.error));
         const QString old = second.filePath(u"species/300.toml"_qs);
-        QVERIFY(WriteFile(old, "x = 1\n") && WriteFile(second.filePath(u"notes.txt"_qs), "mine"));
+        QVERIFY(WriteFile(old, "x = 1\n") && WriteFile(second.filePath(u"notes.toml"_qs), "mine"));
         QString error;
         QVERIFY(!WriteDump(dumped.set, second.path(), false, &error));
         QVERIFY2(error.endsWith(u" is not empty; dump writes into a new or empty folder "
                                 "(--force replaces the sources in it)"_qs),
                  qPrintable(error));
         QVERIFY2(WriteDump(dumped.set, second.path(), true, &error), qPrintable(error));
-        QVERIFY(!QFile::exists(old) && QFile::exists(second.filePath(u"notes.txt"_qs)));
+        QVERIFY(!QFile::exists(old) && QFile::exists(second.filePath(u"notes.toml"_qs)));
         const Outcome again = ReadAndCompile(second.path());
         QVERIFY2(again.errors.isEmpty(), qPrintable(again.errors.join(u'\n')));
         QCOMPARE(EncodeResource(again.fields), bytes);
