@@ -10,6 +10,19 @@ namespace {
 
 constexpr qsizetype kNameStart = 6;  // "NNN - " before the name
 
+// Names are written in capitals, with Е for Ё as capitals usually are; a typed ё must still find
+// them, so both sides compare with ё read as е, and without case.
+char16_t Folded(QChar c) {
+    const char16_t folded = c.toCaseFolded().unicode();
+    return folded == u'ё' ? u'е' : folded;
+}
+
+bool NameBegins(Text name, QStringView typed) {
+    return name.size() >= typed.size() &&
+           std::equal(typed.begin(), typed.end(), name.begin(),
+                      [](QChar a, QChar b) { return Folded(a) == Folded(b); });
+}
+
 }  // namespace
 
 bool IsSearchCharacter(QChar c) {
@@ -45,8 +58,7 @@ std::optional<int> FindTypedRow(const Database& db, Language language, Order ord
     for (int k = 0; k < kSpeciesCount; ++k) {
         const int row = (from + k) % kSpeciesCount;
         const Text label = db.listLabel[row][language][order];
-        if (label.size() > kNameStart &&
-            label.sliced(kNameStart).startsWith(text, Qt::CaseInsensitive)) {
+        if (label.size() > kNameStart && NameBegins(label.sliced(kNameStart), text)) {
             return row + 1;
         }
     }

@@ -31,7 +31,8 @@ std::unique_ptr<Database> HandOrdered() {
     const std::map<int, std::array<QString, 2>> names = {
         {3, {"БОЛОТНИК", "BRACKEN"}},    {10, {"АИСТОК", "ALDERWOOD"}},
         {40, {"БОРЕЦ", "BRAMBLE"}},      {60, {"БРОДЯГА", "BRISK-TAIL"}},
-        {200, {"БУРУН", "BRISTLEBACK"}}, {250, {"АЛЫЧ", "ALDER"}}};
+        {200, {"БУРУН", "BRISTLEBACK"}}, {250, {"АЛЫЧ", "ALDER"}},
+        {41, {"ЕЛЬНИК", "ELM"}}};
     std::vector<QString> f = testdata::TestDatabaseFields();
     for (int row = 1; row <= kSpeciesCount; ++row) {
         for (int language = 0; language < kLanguageCount; ++language) {
@@ -365,6 +366,7 @@ class TestBrowse : public QObject {
         QTest::newRow("digits, a pause, letters") << 0 << 1 << 1 << 1 << "12|b" << 40 << 40;
         QTest::newRow("Russian: a Cyrillic start") << 0 << 0 << 1 << 1 << "бор" << 40 << 40;
         QTest::newRow("Russian: a Latin start finds nothing") << 0 << 0 << 1 << 1 << "b" << 1 << 1;
+        QTest::newRow("Russian: ё finds a name written with Е") << 0 << 0 << 1 << 1 << "Ёл" << 41 << 41;
         // clang-format on
     }
     void typing() {
