@@ -1,5 +1,7 @@
 #include "pages/statistics.h"
 
+#include <algorithm>
+
 #include "browse/pagerules.h"
 
 namespace zentaloger::pages {
@@ -53,10 +55,13 @@ PageLayout StatisticsPage::layout() const {
 void StatisticsPage::attach(const PageContext& context) {
     context_ = &context;
     for (int row = 0; row < kStatCount; ++row) {
-        // The bar is three painted segments; a screen reader hears the row's level instead.
+        // The bar is three painted segments; a screen reader hears how many are shown (a level
+        // of 4 draws as 3, and "4 of 3" would make no sense).
         auto* caption = context.elements.require<toolkit::Label>(kCaptions[row].name);
         caption->setSpokenValue([this, row] {
-            const int level = context_->db.species[context_->shownSpecies() - 1].statLevel[row];
+            const std::array<bool, 3> shown =
+                StatSegments(context_->db.species[context_->shownSpecies() - 1].statLevel[row]);
+            const auto level = std::count(shown.begin(), shown.end(), true);
             return (context_->view.language == Language::Russian ? QStringLiteral("%1 из 3")
                                                                  : QStringLiteral("%1 of 3"))
                 .arg(level);

@@ -138,6 +138,8 @@ class TestPages : public QObject {
         QCOMPARE(image.pixelColor(176, 232), kWhite);  // frame (8, 224) + segment (0) of row 0
         QCOMPARE(image.pixelColor(200, 232), QColor(0x00C000));  // and its segment (1)
         QCOMPARE(image.pixelColor(244, 204), kBlack);            // the rightmost mark
+        w.show(250);  // every stat at level 4, which draws as 3 and is read so
+        QCOMPARE(w.label("lblSTATISTICS_SPEED")->spokenValue(), u"3 of 3"_qs);
         w.show(3);
         const auto& info = w.db->species[2].editionInfo;
         for (int m = 0; m < 6; ++m) {
