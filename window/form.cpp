@@ -140,7 +140,7 @@ bool Form::setZoom(int zoom) {
     }
     const QSize size = WindowSize(zoom);
     const QScreen* screen = this->screen();
-    if (zoom == this->zoom() || (screen && !FitsOn(screen->geometry(), size))) {
+    if (zoom == this->zoom() || (screen && !FitsOn(screen->availableGeometry(), size))) {
         return zoom == this->zoom();
     }
     setFixedSize(size);
@@ -150,7 +150,7 @@ bool Form::setZoom(int zoom) {
     if (!isVisible()) {
         Centre();
     } else if (screen) {
-        move(ResizedPosition(screen->geometry(), pos(), size));
+        move(ResizedPosition(screen->availableGeometry(), pos(), size));
     }
     return true;
 }
@@ -184,7 +184,7 @@ void Form::Centre() {
     if (!screen) {
         return;
     }
-    move(WindowPosition(screen->geometry(), size()));
+    move(WindowPosition(screen->availableGeometry(), size()));
 }
 
 void Form::paintEvent(QPaintEvent*) {

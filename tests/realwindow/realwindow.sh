@@ -5,8 +5,8 @@
 # chooses evolution entries and jumps by a small picture, shows an edition's tooltip, moves
 # when its background is dragged, moves through the list by the bars (held with either
 # button), the thumb, the wheel and the keys, finds a species by its typed number and by the
-# start of its name, zooms to twice its size and back by the keys, and ends with status 0 when its close box is
-# clicked or F4 is pressed.
+# start of its name, zooms to twice its size and back by the keys, keeps out from under a
+# desktop panel, and ends with status 0 when its close box is clicked or F4 is pressed.
 #   realwindow.sh /path/to/zentaloger
 # Needs Xvfb, xdotool and ImageMagick; without Xvfb it skips (exit 77).
 set -euo pipefail
@@ -16,8 +16,8 @@ if ! command -v Xvfb >/dev/null; then
     echo "realwindow: skipped, Xvfb is not installed (package xvfb)"
     exit 77
 fi
-for tool in xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "realwindow: $tool is missing (xdotool, imagemagick)"; exit 1; }
+for tool in xdotool import convert xprop; do
+    command -v "$tool" >/dev/null || { echo "realwindow: $tool is missing (xdotool, imagemagick, x11-utils)"; exit 1; }
 done
 
 work=$(mktemp -d)
@@ -30,8 +30,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Xvfb picks a free display and writes its number to fd 3. -noreset keeps what is set on the root
+# window (the panel's work area below) when the last client leaves.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -414,9 +415,17 @@ ends_with_zero() {  # ends_with_zero how
 click 364 12  # the close box
 ends_with_zero "the close box"
 
+# A desktop panel along the bottom leaves the top 600 rows to windows: the viewer opens centred
+# in them, and a zoom step that would reach under the panel is not taken.
+xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA 0,0,1024,600
 start_app
 geometry
+[ "$wx" = 323 ] && [ "$wy" = 125 ] || fail "with a panel: at $wx,$wy, want 323,125"
 click 300 37
+xdotool key ctrl+equal
+sleep 0.3
+geometry
+[ "$ww" = 377 ] || fail "with a panel: ctrl+equal zoomed to ${ww}x$wh under it"
 xdotool key F4
 ends_with_zero "F4"
 
