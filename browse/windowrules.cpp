@@ -1,7 +1,6 @@
 #include "browse/windowrules.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace zentaloger {
 
